@@ -1,0 +1,150 @@
+#include "app/steuerelemente.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QRadioButton>
+
+TAuswahlfeld::TAuswahlfeld(const QString &name, const QStringList &eintraege, const QString &text,
+                           QWidget *parent)
+    : QComboBox(parent)
+{
+    setObjectName(name);
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    addItems(eintraege);
+    setMaxVisibleItems(eintraege.size());
+    setEditText(text);
+    // The box would otherwise replace a typed text by a list item that differs
+    // only in case when the field loses the focus ("Ja" -> "ja").
+    disconnect(lineEdit(), SIGNAL(editingFinished()), this, nullptr);
+    connect(this, &QComboBox::textActivated, this, &TAuswahlfeld::Change);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &TAuswahlfeld::Change);
+}
+
+void TAuswahlfeld::TextSetzen(const QString &text)
+{
+    if (currentText() != text)
+        setEditText(text);
+}
+
+TRadioGroup::TRadioGroup(const QString &name, const QString &titel, QWidget *parent)
+    : QGroupBox(titel, parent)
+{
+    setObjectName(name);
+    auto *zeile = new QHBoxLayout(this);
+    zeile->setContentsMargins(8, 2, 8, 2);
+    const QString texte[2] = {QStringLiteral("ja"), QStringLiteral("nein")};
+    for (int i = 0; i < 2; ++i) {
+        m_knoepfe[i] = new QRadioButton(texte[i], this);
+        zeile->addWidget(m_knoepfe[i]);
+        connect(m_knoepfe[i], &QRadioButton::toggled, this, &TRadioGroup::knopfUmgeschaltet);
+    }
+}
+
+int TRadioGroup::ItemIndex() const
+{
+    for (int i = 0; i < 2; ++i)
+        if (m_knoepfe[i]->isChecked())
+            return i;
+    return -1;
+}
+
+void TRadioGroup::SetItemIndex(int index)
+{
+    index = qBound(-1, index, 1);
+    if (index == ItemIndex())
+        return;
+    m_programmSetzt = true;
+    if (index < 0) {
+        for (QRadioButton *knopf : m_knoepfe) {
+            knopf->setAutoExclusive(false);
+            knopf->setChecked(false);
+            knopf->setAutoExclusive(true);
+        }
+    } else {
+        m_knoepfe[index]->setChecked(true);
+    }
+    m_programmSetzt = false;
+    if (index >= 0)
+        emit Click();
+}
+
+void TRadioGroup::knopfUmgeschaltet(bool an)
+{
+    if (an && !m_programmSetzt)
+        emit Click();
+}
+
+TCheckListBox::TCheckListBox(const QString &name, const QStringList &eintraege, QWidget *parent)
+    : QListWidget(parent)
+{
+    setObjectName(name);
+    for (const QString &text : eintraege) {
+        auto *eintrag = new QListWidgetItem(text, this);
+        eintrag->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        eintrag->setCheckState(Qt::Unchecked);
+    }
+}
+
+bool TCheckListBox::Checked(int index) const
+{
+    return item(index)->checkState() == Qt::Checked;
+}
+
+void TCheckListBox::SetChecked(int index, bool an)
+{
+    item(index)->setCheckState(an ? Qt::Checked : Qt::Unchecked);
+}
+
+void TCheckListBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    QListWidget::mouseReleaseEvent(event); // toggles a tick hit by the click
+    if (event->button() == Qt::LeftButton)
+        emit Click();
+}
+
+void TCheckListBox::keyPressEvent(QKeyEvent *event)
+{
+    QListWidget::keyPressEvent(event);
+    if (event->key() == Qt::Key_Space && currentItem())
+        emit Click();
+}
+
+TBild::TBild(const QString &name, const QString &datei, QWidget *parent) : QLabel(parent)
+{
+    setObjectName(name);
+    setPixmap(QPixmap(datei));
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void TBild::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit Click();
+}
+
+QFrame *PanelErzeugen(const QString &name, const QRect &lage, QWidget *parent)
+{
+    auto *panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    panel->setGeometry(lage);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+QLabel *LabelErzeugen(const QString &text, const QPoint &lage, QWidget *parent, const QString &name)
+{
+    auto *label = new QLabel(text, parent);
+    if (!name.isEmpty())
+        label->setObjectName(name);
+    label->move(lage);
+    label->adjustSize();
+    return label;
+}

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "assessment/lueftungsergebnis.h"
+#include "assessment/neuberechnung.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QDateEdit;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class TAuswahlfeld;
+class TBild;
+class TCheckListBox;
+class TRadioGroup;
+
+// The main window. The planning case lives in its controls; the reactions
+// below keep the results and the verdict following every change.
+class TForm1 : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // Runs of Neuberechnung since start-up, nested ones included.
+    int NeuberechnungLaeufe = 0;
+
+    // --- routines ---
+    void ProjektZuruecksetzen();
+    void Neuberechnung();
+
+    // --- reactions ---
+    void Image7Click();
+    void Button1Click();
+    void Neu1Click();
+    void Startseite2Click();
+    void Beenden1Click();
+    void RadioGroup1Click();
+    void RadioGroup2Click();
+    void CheckListBox1Click();
+    void ComboBox5Change();
+    void ComboBox6Change();
+    void ComboBox7Change(QObject *sender);
+    void ComboBox1Change(QObject *sender);
+    void Edit11Change();
+
+    // The snapshot of the inputs that the calculation reads.
+    ventoris::TEingaben Eingaben() const;
+
+    // --- controls, named as in the window's design ---
+    QFrame *Panel1, *Panel2, *Panel3, *Panel4, *Panel5, *Panel6, *Panel7, *Panel8, *Panel9,
+        *Panel10, *Panel11, *Panel12, *Panel13;
+
+    // object data
+    QLineEdit *Edit2, *Edit1, *Edit4, *Edit7, *Edit3, *Edit9;
+    QDateEdit *datum;
+    // building data
+    TAuswahlfeld *ComboBox1, *ComboBox2;
+    QLineEdit *Edit6, *Edit5;
+    QPushButton *Button3;
+    // airtightness
+    TAuswahlfeld *ComboBox5, *ComboBox6;
+    QLineEdit *Edit8, *Edit10;
+    QLabel *Label19, *Label62;
+    QPushButton *Button2;
+    // heat protection
+    TAuswahlfeld *ComboBox7, *ComboBox8;
+    QLineEdit *Edit11;
+    QLabel *Label21, *Label29;
+    // questions
+    TRadioGroup *RadioGroup1, *RadioGroup2;
+    QLabel *Label50, *Label57, *Label58;
+    TCheckListBox *CheckListBox1;
+    // results and verdict
+    QLabel *Label26, *Label27, *Label28, *Label38, *Label39, *Label74;
+    QLabel *Label31, *Label49, *Label63;
+    QPushButton *Button4;
+    // start page
+    TBild *Image1, *Image2, *Image3, *Image4, *Image5, *Image7;
+    QLabel *Label13, *Label30;
+    QPushButton *Button1, *Button5, *Button6, *Button7;
+
+    // main menu
+    QMenu *Programm1, *berlassungsbedingungen1;
+    QAction *Neu1, *ffnen1, *Speichern1, *Druckereinstellung1, *Drucken1, *Beenden1;
+    QAction *Logoeinbindung1, *InformationenzurDIN194661, *Info1, *Kontakt1,
+        *berlassungsbedingungen3, *Startseite2;
+
+private:
+    void FormCreate();
+    void panelsAufbauen();
+    void objektdatenAufbauen();
+    void abfrageAufbauen();
+    void luftdichtheitAufbauen();
+    void gebaeudeAufbauen();
+    void anforderungenAufbauen();
+    void ergebnisseAufbauen();
+    void hinweiseAufbauen();
+    void waermeschutzAufbauen();
+    void uebersichtAufbauen();
+    void urteilAufbauen();
+    void startseiteAufbauen();
+    void menueAufbauen();
+    void reaktionenVerbinden();
+    void tabulatorfolgeSetzen();
+
+    void eingabegruppenZeigen(bool an);
+    void keineAnforderungAnhaken();
+    void urteilSetzen(const ventoris::TUrteil &urteil);
+    void waermeschutzZeigen(const ventoris::TWaermeschutzSicht &sicht);
+    void luftdichtheitGrau(bool grau);
+
+    ventoris::TLueftungsErgebnis m_ergebnis;
+};
+
+// Writes an edit field's text only when it differs, so that an unchanged text
+// runs no reaction.
+void TextSetzen(QLineEdit *feld, const QString &text);

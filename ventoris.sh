@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Sets up, builds and starts the program, or runs every test.
+#   ./ventoris.sh start   install what is missing, build, start the program
+#   ./ventoris.sh test    install what is missing, build, run all tests
+#   ./ventoris.sh bench   build and run the benchmarks
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PAKETE_BAU=(cmake make g++ qt6-base-dev libgl-dev fonts-liberation2)
+PAKETE_TEST=(xvfb xauth poppler-utils)
+
+pakete_installieren() {
+    local fehlend=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
+    done
+    [ ${#fehlend[@]} -eq 0 ] && return 0
+    echo "Installiere: ${fehlend[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${fehlend[@]}"
+}
+
+bauen() {
+    local ordner=$1; shift
+    cmake -S . -B "$ordner" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$ordner" -j2
+}
+
+case "${1:-}" in
+start)
+    pakete_installieren "${PAKETE_BAU[@]}"
+    bauen build -DVENTORIS_TESTS=OFF
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        echo "Kein Bildschirm gefunden (weder DISPLAY noch WAYLAND_DISPLAY gesetzt): Ventoris braucht eine grafische Oberfläche."
+        exit 1
+    fi
+    exec ./build/ventoris
+    ;;
+test)
+    pakete_installieren "${PAKETE_BAU[@]}" "${PAKETE_TEST[@]}"
+    bauen build-test
+    QT_QPA_PLATFORM=offscreen ctest --test-dir build-test --output-on-failure -j2
+    ;;
+bench)
+    pakete_installieren "${PAKETE_BAU[@]}" "${PAKETE_TEST[@]}"
+    bauen build-test
+    export QT_QPA_PLATFORM=offscreen
+    ./build-test/bench/app/bench_tastenschlag
+    ./build-test/bench/app/bench_start ./build-test/bench/app/start_ventoris ./build-test/bench/app/start_leer
+    if [ -x ./build-test/bench/report/bench_ergebnisblatt ]; then ./build-test/bench/report/bench_ergebnisblatt; fi
+    ;;
+*)
+    echo "Aufruf: $0 start|test|bench" >&2
+    exit 2
+    ;;
+esac
