@@ -1,0 +1,116 @@
+#include "project/projektdatei.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace ventoris {
+
+namespace {
+
+// Newest layout first: the longest record that the bytes fill wins.
+constexpr SatzLayout erkennungsFolge[] = {SatzLayout::TProjektSatz, SatzLayout::TProjektSatz1130,
+                                          SatzLayout::TProjektSatz1109};
+
+// Closes the descriptor on every way out of SatzLesen.
+struct Deskriptor {
+    int fd;
+    ~Deskriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+// errno of a failed call, or EIO where the call failed without setting one.
+int letzterFehler()
+{
+    return errno != 0 ? errno : EIO;
+}
+
+} // namespace
+
+std::optional<TGelesenerSatz> SatzErkennen(const QByteArray &inhalt)
+{
+    for (SatzLayout layout : erkennungsFolge) {
+        const int laenge = SatzLaenge(layout);
+        if (inhalt.size() >= laenge)
+            return TGelesenerSatz{layout, inhalt.left(laenge)};
+    }
+    return std::nullopt;
+}
+
+SatzLeseErgebnis SatzLesen(const QString &pfad)
+{
+    // Read access is all that opening needs, so a read-only file opens too.
+    // One open and one read of up to 1160 bytes give the same layout as
+    // reopening the file for 1160, 1130 and 1109 bytes in turn.
+    errno = 0;
+    const Deskriptor datei{::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_CLOEXEC)};
+    if (datei.fd < 0)
+        return {std::nullopt, DateiFehler::ausErrno(letzterFehler())};
+
+    struct stat info {};
+    if (::fstat(datei.fd, &info) == 0 && S_ISDIR(info.st_mode))
+        return {std::nullopt, DateiFehler::ausErrno(EISDIR)};
+
+    const int gesucht = SatzLaenge(SatzLayout::TProjektSatz);
+    QByteArray inhalt(gesucht, '\0');
+    int gelesen = 0;
+    int lesefehler = 0;
+    while (gelesen < gesucht) {
+        errno = 0;
+        const ssize_t n = ::read(datei.fd, inhalt.data() + gelesen, static_cast<size_t>(gesucht - gelesen));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            lesefehler = letzterFehler();
+            break;
+        }
+        if (n == 0)
+            break;
+        gelesen += static_cast<int>(n);
+    }
+    inhalt.truncate(gelesen);
+
+    if (std::optional<TGelesenerSatz> satz = SatzErkennen(inhalt))
+        return {std::move(satz), {}};
+    if (lesefehler != 0)
+        return {std::nullopt, DateiFehler::ausErrno(lesefehler)};
+    return {std::nullopt, DateiFehler::ausCode(FehlerDateiende)};
+}
+
+std::optional<DateiFehler> SatzSchreiben(const QString &pfad, const QByteArray &satz)
+{
+    // QSaveFile writes into a temporary file beside the target and renames it
+    // over the target only in commit(). Everything is flushed and checked
+    // before that: commit() alone may report success after a short write and
+    // then rename a truncated file over the old one.
+    QSaveFile datei(pfad);
+    errno = 0;
+    if (!datei.open(QIODevice::WriteOnly))
+        return DateiFehler::ausErrno(letzterFehler());
+
+    errno = 0;
+    const qint64 geschrieben = datei.write(satz);
+    int fehler = geschrieben == satz.size() ? 0 : letzterFehler();
+    if (fehler == 0) {
+        errno = 0;
+        if (!datei.flush() || datei.error() != QFileDevice::NoError)
+            fehler = letzterFehler();
+    }
+    if (fehler != 0) {
+        datei.cancelWriting();
+        return DateiFehler::ausErrno(fehler);
+    }
+    errno = 0;
+    if (!datei.commit())
+        return DateiFehler::ausErrno(letzterFehler());
+    return std::nullopt;
+}
+
+} // namespace ventoris
