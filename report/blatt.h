@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QVector>
+
+namespace ventoris {
+
+// The printed document as plain data: every text and picture with its page
+// and its place in 0.1 mm, measured from the top-left corner of the printable
+// area (x to the right, y downwards). Building it needs no printer, so the
+// layout can be checked without one; BlattZeichnen turns it into pages.
+
+// The four font settings of the document; all are "Arial", black.
+enum class TSchrift { Titel, Abschnitt, Text, Fusszeile };
+
+// Character cell height (ascent + descent) of a setting, in 0.1 mm.
+int ZellenHoehe(TSchrift schrift);
+bool IstFett(TSchrift schrift);
+
+// One line of text; (links, oben) is the top-left corner of its character cell.
+struct TBlattText {
+    int seite = 1;
+    int links = 0;
+    int oben = 0;
+    TSchrift schrift = TSchrift::Text;
+    QString text;
+};
+
+// A picture stretched, without keeping its aspect ratio, into a box.
+struct TBlattBild {
+    int seite = 1;
+    int links = 0;
+    int oben = 0;
+    int rechts = 0;
+    int unten = 0;
+    QImage bild;
+};
+
+struct TBlatt {
+    // every page is printed, even one that carries nothing
+    int seiten = 0;
+    QVector<TBlattText> texte;
+    QVector<TBlattBild> bilder;
+};
+
+} // namespace ventoris

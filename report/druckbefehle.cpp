@@ -1,0 +1,92 @@
+#include "report/druckbefehle.h"
+
+#include "project/dateifehler.h"
+#include "report/blattzeichnen.h"
+#include "report/ergebnisblatt.h"
+#include "report/ergebnispdf.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QPageRanges>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <cerrno>
+#include <new>
+
+namespace ventoris {
+
+namespace {
+
+// The window takes no input until the job is handed over; the cursor says so.
+class TWarteCursor
+{
+public:
+    TWarteCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TWarteCursor() { QApplication::restoreOverrideCursor(); }
+    TWarteCursor(const TWarteCursor &) = delete;
+    TWarteCursor &operator=(const TWarteCursor &) = delete;
+};
+
+} // namespace
+
+void Druckereinstellung(QWidget *parent, QPrinter &drucker)
+{
+    QPageSetupDialog dialog(&drucker, parent);
+    dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
+    dialog.exec();
+}
+
+void ErgebnisDrucken(QWidget *parent, QPrinter &drucker, const TBlattDaten &daten)
+{
+    QPrintDialog dialog(&drucker, parent);
+    dialog.setObjectName(QStringLiteral("PrintDialog1"));
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
+    // The range box starts at page 1; no minimum or maximum page is set.
+    drucker.setFromTo(1, 2);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+
+    // The document is always printed in full.
+    drucker.setPrintRange(QPrinter::AllPages);
+    drucker.setPageRanges(QPageRanges());
+
+    int fehler = 0;
+    try {
+        TWarteCursor warten;
+        if (!BlattZeichnen(ErgebnisblattAufbauen(daten), drucker))
+            fehler = EIO;
+    } catch (const std::bad_alloc &) {
+        fehler = ENOMEM;
+    }
+    if (fehler != 0)
+        AllgemeinerFehlerbericht(parent, DateiFehler::ausErrno(fehler));
+}
+
+void ErgebnisAlsPdfSpeichern(QWidget *parent, const TBlattDaten &daten)
+{
+    QFileDialog dialog(parent, QStringLiteral("Ergebnis als PDF speichern"));
+    dialog.setObjectName(QStringLiteral("PdfSpeichernDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("PDF-Dokument (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString pfad = dialog.selectedFiles().constFirst();
+
+    int fehler = 0;
+    try {
+        TWarteCursor warten;
+        fehler = ErgebnisPdfSchreiben(ErgebnisblattAufbauen(daten), pfad);
+    } catch (const std::bad_alloc &) {
+        fehler = ENOMEM;
+    }
+    if (fehler != 0)
+        AllgemeinerFehlerbericht(parent, DateiFehler::ausErrno(fehler));
+}
+
+} // namespace ventoris
