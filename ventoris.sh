@@ -2,6 +2,7 @@
 # Sets up, builds and starts the program, or runs every test.
 #   ./ventoris.sh start   install what is missing, build, start the program
 #   ./ventoris.sh test    install what is missing, build, run all tests
+#   ./ventoris.sh sanitizer  run all tests once more, built with ASan and UBSan
 #   ./ventoris.sh bench   build and run the benchmarks
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -43,6 +44,13 @@ test)
     bauen build-test
     QT_QPA_PLATFORM=offscreen ctest --test-dir build-test --output-on-failure -j2
     ;;
+sanitizer)
+    pakete_installieren "${PAKETE_BAU[@]}" "${PAKETE_TEST[@]}"
+    cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DVENTORIS_SANITIZE=ON >/dev/null
+    cmake --build build-san -j2
+    QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ctest --test-dir build-san --output-on-failure -j2
+    ;;
 bench)
     pakete_installieren "${PAKETE_BAU[@]}" "${PAKETE_TEST[@]}"
     bauen build-test
@@ -52,7 +60,7 @@ bench)
     if [ -x ./build-test/bench/report/bench_ergebnisblatt ]; then ./build-test/bench/report/bench_ergebnisblatt; fi
     ;;
 *)
-    echo "Aufruf: $0 start|test|bench" >&2
+    echo "Aufruf: $0 start|test|sanitizer|bench" >&2
     exit 2
     ;;
 esac

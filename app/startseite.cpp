@@ -13,7 +13,7 @@ namespace {
 
 QLabel *zeile(const QString &text, int y, int pixel, bool fett, QWidget *panel)
 {
-    QLabel *l = LabelErzeugen(text, QPoint(0, y), panel);
+    auto *l = new QLabel(text, panel);
     QFont f = l->font();
     f.setPixelSize(pixel);
     f.setBold(fett);
@@ -104,6 +104,7 @@ void TForm1::menueAufbauen()
     Speichern1 = eintrag(Programm1, "Speichern1", "Speichern");
     Druckereinstellung1 = eintrag(Programm1, "Druckereinstellung1", "Druckereinstellung");
     Drucken1 = eintrag(Programm1, "Drucken1", "Ergebnis drucken");
+    PdfSpeichern1 = eintrag(Programm1, "PdfSpeichern1", QString::fromUtf8("Ergebnis als PDF speichern …"));
     Beenden1 = eintrag(Programm1, "Beenden1", "Beenden");
 
     berlassungsbedingungen1 = menuBar()->addMenu("?");

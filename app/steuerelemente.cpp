@@ -144,7 +144,16 @@ QLabel *LabelErzeugen(const QString &text, const QPoint &lage, QWidget *parent, 
     auto *label = new QLabel(text, parent);
     if (!name.isEmpty())
         label->setObjectName(name);
-    label->move(lage);
-    label->adjustSize();
+    // A caption is one line; it may reach to the panel's edge. Measuring each
+    // text instead would lay out every caption of the window at start-up.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    LabelHoeheAnpassen(label, lage);
     return label;
+}
+
+void LabelHoeheAnpassen(QLabel *label, const QPoint &lage)
+{
+    const QWidget *parent = label->parentWidget();
+    label->setGeometry(lage.x(), lage.y(), qMax(8, parent->width() - lage.x() - 2),
+                       label->fontMetrics().height() + 1);
 }

@@ -94,6 +94,8 @@ protected:
 // A panel: a framed area that holds other controls at fixed positions.
 QFrame *PanelErzeugen(const QString &name, const QRect &lage, QWidget *parent);
 
-// A label at a fixed position.
+// A one-line caption at a fixed position.
 QLabel *LabelErzeugen(const QString &text, const QPoint &lage, QWidget *parent,
                       const QString &name = QString());
+// Gives a caption the height of its font, after a change of the font.
+void LabelHoeheAnpassen(QLabel *label, const QPoint &lage);

@@ -10,6 +10,7 @@
 #include <QDateEdit>
 #include <QIcon>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -44,6 +45,8 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     tabulatorfolgeSetzen();
     FormCreate();
     reaktionenVerbinden();
+    verweiseVerbinden();
+    druckVerbinden();
 }
 
 TForm1::~TForm1() = default;
@@ -61,6 +64,8 @@ void TForm1::reaktionenVerbinden()
     connect(Neu1, &QAction::triggered, this, &TForm1::Neu1Click);
     connect(Startseite2, &QAction::triggered, this, &TForm1::Startseite2Click);
     connect(Beenden1, &QAction::triggered, this, &TForm1::Beenden1Click);
+    connect(ffnen1, &QAction::triggered, this, &TForm1::ffnen1Click);
+    connect(Speichern1, &QAction::triggered, this, &TForm1::Speichern1Click);
 
     connect(RadioGroup1, &TRadioGroup::Click, this, &TForm1::RadioGroup1Click);
     connect(RadioGroup2, &TRadioGroup::Click, this, &TForm1::RadioGroup2Click);
@@ -252,11 +257,8 @@ void TForm1::CheckListBox1Click()
 
 void TForm1::ComboBox5Change()
 {
-    const bool gemessen = ComboBox5->currentText() == auswahl::Ja;
-    for (QWidget *w : std::initializer_list<QWidget *>{Label19, Label62, ComboBox6})
-        w->setVisible(!gemessen);
-    luftdichtheitGrau(!gemessen);
-    if (gemessen)
+    LuftdichtheitAussehen();
+    if (ComboBox5->currentText() == auswahl::Ja)
         Neuberechnung();
     else
         ComboBox6Change();
@@ -314,11 +316,14 @@ void TForm1::waermeschutzZeigen(const TWaermeschutzSicht &sicht)
     ComboBox8->setVisible(sicht.Wsvo);
 }
 
-void TForm1::luftdichtheitGrau(bool grau)
+void TForm1::LuftdichtheitAussehen()
 {
+    const bool gemessen = ComboBox5->currentText() == auswahl::Ja;
+    for (QWidget *w : std::initializer_list<QWidget *>{Label19, Label62, ComboBox6})
+        w->setVisible(!gemessen);
     for (QLineEdit *feld : {Edit8, Edit10}) {
         QPalette p = palette();
-        if (grau)
+        if (!gemessen)
             p.setColor(QPalette::Base, QColor(128, 128, 128));
         feld->setPalette(p);
     }

@@ -2,8 +2,11 @@
 
 #include "assessment/lueftungsergebnis.h"
 #include "assessment/neuberechnung.h"
+#include "project/projektsatz.h"
 
 #include <QMainWindow>
+
+#include <memory>
 
 class QAction;
 class QDateEdit;
@@ -11,11 +14,22 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPrinter;
 class QPushButton;
 class TAuswahlfeld;
+namespace ventoris {
+struct TBlattDaten;
+}
 class TBild;
 class TCheckListBox;
 class TRadioGroup;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+class THinweiseForm;
+class TWindeinstufung;
 
 // The main window. The planning case lives in its controls; the reactions
 // below keep the results and the verdict following every change.
@@ -47,6 +61,47 @@ public:
     void ComboBox7Change(QObject *sender);
     void ComboBox1Change(QObject *sender);
     void Edit11Change();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
+    void Image1Click();
+    void Image2Click();
+    void Kontakt1Click();
+    void berlassungsbedingungen3Click();
+    void InformationenzurDIN194661Click();
+    void Info1Click();
+    void Logoeinbindung1Click();
+    void ffnen1Click();
+    void Speichern1Click();
+    void Druckereinstellung1Click();
+    void Drucken1Click();
+    void PdfSpeichern1Click();
+
+    // What the printed sheet copies from the program, as it stands now.
+    ventoris::TBlattDaten BlattDaten() const;
+    // The printer of the run, with the user's set-up choices.
+    QPrinter &Drucker();
+
+    // The look of the airtightness group for the text of ComboBox5: preset
+    // category shown and grey value fields, or the measured look.
+    void LuftdichtheitAussehen();
+
+    // The current project file and the one last confirmed in the save dialog.
+    QString AktuellesProjekt;
+    QString GespeicherteDatei;
+    // The record that saving fills; it is kept for the whole run.
+    ventoris::TProjektSatz Satz;
+
+    // The secondary windows, created hidden at start-up (see FensterErzeugen).
+    TForm2 *Form2 = nullptr;
+    TForm3 *Form3 = nullptr;
+    TForm4 *Form4 = nullptr;
+    TWindeinstufung *Windeinstufung = nullptr;
+    TForm5 *Form5 = nullptr;
+    TForm6 *Form6 = nullptr;
+    THinweiseForm *HinweiseForm = nullptr;
 
     // The snapshot of the inputs that the calculation reads.
     ventoris::TEingaben Eingaben() const;
@@ -86,7 +141,7 @@ public:
 
     // main menu
     QMenu *Programm1, *berlassungsbedingungen1;
-    QAction *Neu1, *ffnen1, *Speichern1, *Druckereinstellung1, *Drucken1, *Beenden1;
+    QAction *Neu1, *ffnen1, *Speichern1, *Druckereinstellung1, *Drucken1, *PdfSpeichern1, *Beenden1;
     QAction *Logoeinbindung1, *InformationenzurDIN194661, *Info1, *Kontakt1,
         *berlassungsbedingungen3, *Startseite2;
 
@@ -106,15 +161,18 @@ private:
     void startseiteAufbauen();
     void menueAufbauen();
     void reaktionenVerbinden();
+    void verweiseVerbinden();
+    void projektTitelSetzen();
+    void druckVerbinden();
     void tabulatorfolgeSetzen();
 
     void eingabegruppenZeigen(bool an);
     void keineAnforderungAnhaken();
     void urteilSetzen(const ventoris::TUrteil &urteil);
     void waermeschutzZeigen(const ventoris::TWaermeschutzSicht &sicht);
-    void luftdichtheitGrau(bool grau);
 
     ventoris::TLueftungsErgebnis m_ergebnis;
+    std::unique_ptr<QPrinter> m_drucker;
 };
 
 // Writes an edit field's text only when it differs, so that an unchanged text

@@ -37,7 +37,7 @@ QLabel *kopfErzeugen(const QString &text, QWidget *panel)
     QFont f = kopf->font();
     f.setBold(true);
     kopf->setFont(f);
-    kopf->adjustSize();
+    LabelHoeheAnpassen(kopf, kopf->pos());
     return kopf;
 }
 
@@ -50,7 +50,8 @@ QLabel *tiefgestelltErzeugen(const QLabel *nach, const QString &basis, const QSt
     QFont f = tief->font();
     f.setPixelSize(qMax(7, f.pixelSize() > 0 ? f.pixelSize() - 3 : 8));
     tief->setFont(f);
-    tief->adjustSize();
+    LabelHoeheAnpassen(tief, tief->pos());
+    tief->resize(tief->fontMetrics().horizontalAdvance(text) + 2, tief->height());
     return tief;
 }
 
@@ -63,7 +64,7 @@ QFont fett(QFont f)
 void fettSetzen(QLabel *label)
 {
     label->setFont(fett(label->font()));
-    label->adjustSize();
+    LabelHoeheAnpassen(label, label->pos());
 }
 
 } // namespace
@@ -205,7 +206,7 @@ void TForm1::gebaeudeAufbauen()
     for (const char *text : hinweise) {
         QLabel *l = LabelErzeugen(QString::fromUtf8(text), QPoint(8, y), Panel2);
         l->setFont(klein);
-        l->adjustSize();
+        LabelHoeheAnpassen(l, l->pos());
         if (text[0] == 'A') {
             QLabel *ne = tiefgestelltErzeugen(l, "A", "NE", Panel2);
             ne->move(ne->x(), y + 10);
@@ -236,9 +237,9 @@ void TForm1::ergebnisseAufbauen()
     auto ergebnis = [&](const char *name, const char *platzhalter, int y, bool einheit) {
         QLabel *l = new QLabel(QString::fromUtf8(platzhalter), Panel5);
         l->setObjectName(name);
-        l->setGeometry(236, y, 64, 16);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         l->setFont(f);
+        l->setGeometry(236, y, 64, l->fontMetrics().height() + 1);
+        l->setAlignment(Qt::AlignRight | Qt::AlignTop);
         l->hide();
         if (einheit)
             fettSetzen(LabelErzeugen(QString::fromUtf8("m³/h"), QPoint(306, y), Panel5));
@@ -280,7 +281,7 @@ void TForm1::hinweiseAufbauen()
     for (const char *text : zeilen) {
         QLabel *l = LabelErzeugen(QString::fromUtf8(text), QPoint(8, y), Panel12);
         l->setFont(f);
-        l->adjustSize();
+        LabelHoeheAnpassen(l, l->pos());
         y += 16;
     }
 }

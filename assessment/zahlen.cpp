@@ -97,8 +97,8 @@ qint64 GanzzahlLesen(const QString &text)
     }
     qint64 wert = 0;
     while (i < text.size() && istZiffer(text.at(i))) {
-        if (wert < grenze)
-            wert = wert * 10 + (text.at(i).unicode() - '0');
+        // saturate before the multiplication could overflow
+        wert = wert <= grenze / 10 ? wert * 10 + (text.at(i).unicode() - '0') : grenze;
         ++i;
     }
     wert = qMin(wert, grenze);

@@ -2,6 +2,7 @@
 
 // Helpers for driving the main window as a user would.
 
+#include "app/start.h"
 #include "app/steuerelemente.h"
 
 #include <QApplication>
@@ -9,6 +10,17 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QTest>
+
+// A fresh program state with its main window shown on the screen, as every
+// GUI test starts it.
+inline std::unique_ptr<TForm1> ProgrammStarten()
+{
+    auto f = FensterErzeugen();
+    f->show();
+    if (!QTest::qWaitForWindowExposed(f.get()))
+        qWarning("main window not exposed");
+    return f;
+}
 
 // Clicks an option button on its round indicator.
 inline void KnopfKlicken(TRadioGroup *gruppe, int index)
@@ -52,6 +64,14 @@ inline void AuswahlWaehlen(TAuswahlfeld *feld, const QString &eintrag)
     liste->setCurrentIndex(liste->model()->index(index, 0));
     QTest::keyClick(liste, Qt::Key_Return);
     QApplication::processEvents();
+}
+
+// Types any text, umlauts included, one key event per character (keyClicks
+// takes only plain ASCII).
+inline void TextTippen(QWidget *feld, const QString &text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, feld, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 // Replaces the text of an edit field by typing.

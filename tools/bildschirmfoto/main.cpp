@@ -3,6 +3,14 @@
 #include "app/start.h"
 #include "app/steuerelemente.h"
 
+#include "reference/hinweise.h"
+#include "reference/information.h"
+#include "reference/konzept.h"
+#include "reference/programminfo.h"
+#include "reference/ueberlassung.h"
+#include "reference/wind.h"
+#include "report/logofenster.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -31,5 +39,13 @@ int main(int argc, char *argv[])
     QTest::keyClicks(fenster->Edit6, "112.5");
     QApplication::processEvents();
     fenster->grab().save(ordner + "/arbeitsansicht.png");
+
+    // the secondary windows as they open
+    const QList<QWidget *> nebenfenster = {fenster->Form2, fenster->Form3, fenster->Form4,
+                                           fenster->Windeinstufung, fenster->Form5, fenster->Form6,
+                                           fenster->HinweiseForm};
+    fenster->Info1Click();
+    for (QWidget *w : nebenfenster)
+        w->grab().save(ordner + "/" + w->objectName() + ".png");
     return 0;
 }

@@ -48,12 +48,7 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        f = FensterErzeugen();
-        f->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
-    }
+    void init() { f = ProgrammStarten(); }
     void cleanup() { f.reset(); }
 
     void startseite();
@@ -595,4 +590,4 @@ void TestHauptfenster::tabulatorfolge()
 }
 
 QTEST_MAIN(TestHauptfenster)
-#include "test_hauptfenster.moc"
+#include "tst_hauptfenster.moc"

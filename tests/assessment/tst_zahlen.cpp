@@ -170,4 +170,4 @@ void TestZahlen::kommaStattPunkt()
 }
 
 QTEST_APPLESS_MAIN(TestZahlen)
-#include "test_zahlen.moc"
+#include "tst_zahlen.moc"

@@ -252,4 +252,4 @@ void TestUrteil::festeUrteile()
 }
 
 QTEST_APPLESS_MAIN(TestUrteil)
-#include "test_urteil.moc"
+#include "tst_urteil.moc"

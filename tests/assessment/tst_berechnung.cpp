@@ -384,4 +384,4 @@ void TestBerechnung::wiederholteBerechnungGleich()
 }
 
 QTEST_APPLESS_MAIN(TestBerechnung)
-#include "test_berechnung.moc"
+#include "tst_berechnung.moc"

@@ -1,0 +1,90 @@
+// The main window's commands on the project file: "Öffnen" and "Speichern".
+#include "app/tform1.h"
+
+#include "project/dateifehler.h"
+#include "project/formularsatz.h"
+#include "project/projektdatei.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+using namespace ventoris;
+
+namespace {
+
+const QString DateiFilter = QStringLiteral("Datendateien-Ventoris (*.lkz)");
+
+void dialogEinrichten(QFileDialog &dialog)
+{
+    dialog.setNameFilter(DateiFilter);
+    // The commands report a missing file themselves and overwrite without asking.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+}
+
+void alteVersionWarnen(QWidget *parent)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Warnung"),
+                    QStringLiteral("Einlesen älterer Dateiversion; Luftdichtheitswert NEU einstellen !"),
+                    QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("AlteVersionWarnung"));
+    box.exec();
+}
+
+} // namespace
+
+void TForm1::projektTitelSetzen()
+{
+    setWindowTitle(QStringLiteral("Ventoris Wohnungslüftung          Aktuelles Projekt:      ") +
+                   AktuellesProjekt);
+}
+
+void TForm1::ffnen1Click()
+{
+    QFileDialog dialog(this, QStringLiteral("Projekt öffnen"));
+    dialog.setObjectName(QStringLiteral("OpenDialog1"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialogEinrichten(dialog);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        const QString pfad = dialog.selectedFiles().constFirst();
+        const SatzLeseErgebnis gelesen = SatzLesen(pfad);
+        if (!gelesen.satz) {
+            // A file too short for any layout was opened; it is named current
+            // although nothing of it was read.
+            if (gelesen.fehler == DateiFehler::ausCode(FehlerDateiende))
+                AktuellesProjekt = pfad;
+            AllgemeinerFehlerbericht(this, gelesen.fehler);
+            return;
+        }
+        AktuellesProjekt = pfad;
+        SatzInFormular(*gelesen.satz, *this);
+        if (gelesen.satz->layout != SatzLayout::TProjektSatz)
+            alteVersionWarnen(this);
+    }
+    projektTitelSetzen();
+    Button1Click();
+}
+
+void TForm1::Speichern1Click()
+{
+    FormularInSatz(*this, Satz);
+    QFileDialog dialog(this, QStringLiteral("Projekt speichern"));
+    dialog.setObjectName(QStringLiteral("SaveDialog1"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialogEinrichten(dialog);
+    dialog.setDefaultSuffix(QStringLiteral("lkz"));
+    if (!AktuellesProjekt.isEmpty())
+        dialog.selectFile(AktuellesProjekt);
+    // A cancelled dialog leaves the names and the caption as they are.
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    GespeicherteDatei = dialog.selectedFiles().constFirst();
+    setWindowTitle(QFileInfo(GespeicherteDatei).fileName());
+    if (const auto fehler = SatzSchreiben(GespeicherteDatei, Satz.Bytes())) {
+        AllgemeinerFehlerbericht(this, *fehler);
+        return;
+    }
+    AktuellesProjekt = GespeicherteDatei;
+    projektTitelSetzen();
+}
