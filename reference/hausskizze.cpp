@@ -64,21 +64,16 @@ void HausskizzeZeichnen(QPainter &maler, const QRectF &rahmen, TLueftungssystem 
         PfeilZeichnen(maler, QPointF(rechts - 16, hoehe), QPointF(rechts + 18, hoehe), Abluft, 2.0);
         break;
     case TLueftungssystem::Schachtlueftung:
-        maler.setPen(QPen(Wand, 1.2));
-        maler.setBrush(Qt::NoBrush);
-        maler.drawRect(QRectF(schachtX - 4, oben - dach - 4, 8, unten - 6 - (oben - dach - 4)));
-        PfeilZeichnen(maler, QPointF(links - 18, hoehe), QPointF(links + 16, hoehe), Aussenluft, 2.0);
-        PfeilZeichnen(maler, QPointF(mitte - 10, unten - 5), QPointF(mitte + 12, unten - 5), Aussenluft, 1.4);
-        PfeilZeichnen(maler, QPointF(schachtX, unten - 8), QPointF(schachtX, oben - dach - 9), Abluft, 1.6);
-        break;
     case TLueftungssystem::Abluftsystem:
+        // both lead the exhaust air up a shaft; the exhaust system drives it with a fan
         maler.setPen(QPen(Wand, 1.2));
         maler.setBrush(Qt::NoBrush);
         maler.drawRect(QRectF(schachtX - 4, oben - dach - 4, 8, unten - 6 - (oben - dach - 4)));
         PfeilZeichnen(maler, QPointF(links - 18, hoehe), QPointF(links + 16, hoehe), Aussenluft, 2.0);
         PfeilZeichnen(maler, QPointF(mitte - 10, unten - 5), QPointF(mitte + 12, unten - 5), Aussenluft, 1.4);
         PfeilZeichnen(maler, QPointF(schachtX, unten - 8), QPointF(schachtX, oben - dach - 9), Abluft, 1.6);
-        Ventilator(maler, QPointF(schachtX, oben - 4), 5);
+        if (system == TLueftungssystem::Abluftsystem)
+            Ventilator(maler, QPointF(schachtX, oben - 4), 5);
         break;
     case TLueftungssystem::Zuluftsystem:
         PfeilZeichnen(maler, QPointF(links - 22, hoehe), QPointF(links + 18, hoehe), Aussenluft, 2.0);
