@@ -147,12 +147,14 @@ QLabel *LabelErzeugen(const QString &text, const QPoint &lage, QWidget *parent, 
     // A caption is one line; it may reach to the panel's edge. Measuring each
     // text instead would lay out every caption of the window at start-up.
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    LabelHoeheAnpassen(label, lage);
+    label->move(lage);
+    LabelHoeheAnpassen(label);
     return label;
 }
 
-void LabelHoeheAnpassen(QLabel *label, const QPoint &lage)
+void LabelHoeheAnpassen(QLabel *label)
 {
+    const QPoint lage = label->pos();
     const QWidget *parent = label->parentWidget();
     label->setGeometry(lage.x(), lage.y(), qMax(8, parent->width() - lage.x() - 2),
                        label->fontMetrics().height() + 1);

@@ -98,4 +98,4 @@ QFrame *PanelErzeugen(const QString &name, const QRect &lage, QWidget *parent);
 QLabel *LabelErzeugen(const QString &text, const QPoint &lage, QWidget *parent,
                       const QString &name = QString());
 // Gives a caption the height of its font, after a change of the font.
-void LabelHoeheAnpassen(QLabel *label, const QPoint &lage);
+void LabelHoeheAnpassen(QLabel *label);

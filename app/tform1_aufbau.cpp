@@ -37,7 +37,7 @@ QLabel *kopfErzeugen(const QString &text, QWidget *panel)
     QFont f = kopf->font();
     f.setBold(true);
     kopf->setFont(f);
-    LabelHoeheAnpassen(kopf, kopf->pos());
+    LabelHoeheAnpassen(kopf);
     return kopf;
 }
 
@@ -50,7 +50,7 @@ QLabel *tiefgestelltErzeugen(const QLabel *nach, const QString &basis, const QSt
     QFont f = tief->font();
     f.setPixelSize(qMax(7, f.pixelSize() > 0 ? f.pixelSize() - 3 : 8));
     tief->setFont(f);
-    LabelHoeheAnpassen(tief, tief->pos());
+    LabelHoeheAnpassen(tief);
     tief->resize(tief->fontMetrics().horizontalAdvance(text) + 2, tief->height());
     return tief;
 }
@@ -64,7 +64,7 @@ QFont fett(QFont f)
 void fettSetzen(QLabel *label)
 {
     label->setFont(fett(label->font()));
-    LabelHoeheAnpassen(label, label->pos());
+    LabelHoeheAnpassen(label);
 }
 
 } // namespace
@@ -206,7 +206,7 @@ void TForm1::gebaeudeAufbauen()
     for (const char *text : hinweise) {
         QLabel *l = LabelErzeugen(QString::fromUtf8(text), QPoint(8, y), Panel2);
         l->setFont(klein);
-        LabelHoeheAnpassen(l, l->pos());
+        LabelHoeheAnpassen(l);
         if (text[0] == 'A') {
             QLabel *ne = tiefgestelltErzeugen(l, "A", "NE", Panel2);
             ne->move(ne->x(), y + 10);
@@ -281,7 +281,7 @@ void TForm1::hinweiseAufbauen()
     for (const char *text : zeilen) {
         QLabel *l = LabelErzeugen(QString::fromUtf8(text), QPoint(8, y), Panel12);
         l->setFont(f);
-        LabelHoeheAnpassen(l, l->pos());
+        LabelHoeheAnpassen(l);
         y += 16;
     }
 }

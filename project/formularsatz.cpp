@@ -95,8 +95,6 @@ void SatzInFormular(const TGelesenerSatz &satz, TForm1 &f)
     // 6. the requirement ticks
     const AnforderungsHaken haken = HakenAusAnforderungsCode(SatzGanzzahlLesen(text(FeldAnforderungsCode)));
     for (int i = 0; i < 4; ++i)
-        f.CheckListBox1->SetChecked(i, false);
-    for (int i = 0; i < 4; ++i)
         f.CheckListBox1->SetChecked(i, haken[size_t(i)]);
     // 7. airtightness
     f.ComboBox5->TextSetzen(text(18));
