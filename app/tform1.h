@@ -74,6 +74,9 @@ public:
     void Info1Click();
     void Logoeinbindung1Click();
     void ffnen1Click();
+    // "Öffnen" with the file already chosen: reads it into the window, or
+    // shows the general error report.
+    void ProjektOeffnen(const QString &pfad);
     void Speichern1Click();
     void Druckereinstellung1Click();
     void Drucken1Click();

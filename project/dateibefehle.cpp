@@ -47,21 +47,28 @@ void TForm1::ffnen1Click()
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialogEinrichten(dialog);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        const QString pfad = dialog.selectedFiles().constFirst();
-        const SatzLeseErgebnis gelesen = SatzLesen(pfad);
-        if (!gelesen.satz) {
-            // A file too short for any layout was opened; it is named current
-            // although nothing of it was read.
-            if (gelesen.fehler == DateiFehler::ausCode(FehlerDateiende))
-                AktuellesProjekt = pfad;
-            AllgemeinerFehlerbericht(this, gelesen.fehler);
-            return;
-        }
-        AktuellesProjekt = pfad;
-        SatzInFormular(*gelesen.satz, *this);
-        if (gelesen.satz->layout != SatzLayout::TProjektSatz)
-            alteVersionWarnen(this);
+        ProjektOeffnen(dialog.selectedFiles().constFirst());
+        return;
     }
+    projektTitelSetzen();
+    Button1Click();
+}
+
+void TForm1::ProjektOeffnen(const QString &pfad)
+{
+    const SatzLeseErgebnis gelesen = SatzLesen(pfad);
+    if (!gelesen.satz) {
+        // A file too short for any layout was opened; it is named current
+        // although nothing of it was read.
+        if (gelesen.fehler == DateiFehler::ausCode(FehlerDateiende))
+            AktuellesProjekt = pfad;
+        AllgemeinerFehlerbericht(this, gelesen.fehler);
+        return;
+    }
+    AktuellesProjekt = pfad;
+    SatzInFormular(*gelesen.satz, *this);
+    if (gelesen.satz->layout != SatzLayout::TProjektSatz)
+        alteVersionWarnen(this);
     projektTitelSetzen();
     Button1Click();
 }
