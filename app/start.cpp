@@ -1,5 +1,7 @@
 #include "app/start.h"
 
+#include "app/dateiablage.h"
+#include "app/zugaenglichkeit.h"
 #include "reference/hinweise.h"
 #include "reference/information.h"
 #include "reference/konzept.h"
@@ -15,6 +17,7 @@ std::unique_ptr<TForm1> FensterErzeugen()
     // The menu stays inside the window, as designed; this also spares the start
     // the search for a global menu bar of the desktop.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    ZugaenglichkeitEinrichten();
     auto f = std::make_unique<TForm1>();
     // The secondary windows live as long as the main window; they are its
     // children but separate, non-modal windows.
@@ -25,5 +28,6 @@ std::unique_ptr<TForm1> FensterErzeugen()
     f->Form5 = new TForm5(f.get());
     f->Form6 = new TForm6(f.get());
     f->HinweiseForm = new THinweiseForm(f.get());
+    DateiablageEinrichten(*f);
     return f;
 }

@@ -84,10 +84,32 @@ void TForm1::startseiteAufbauen()
     Image1 = new TBild("Image1", ":/bilder/image1.jpg", Panel6);
     Image1->setGeometry(751, 590, 200, 80);
 
+    // The pictures that act are reachable with Tab, top to bottom; START has
+    // the focus whenever the start page shows.
+    Image2->TastaturBedienbar(QString("%1 %2").arg(VerlagName, VerlagWebadresse));
+    Image7->TastaturBedienbar(QStringLiteral("START"));
+    Image1->TastaturBedienbar(QString("%1 %2").arg(EntwicklerName, EntwicklerWebadresse));
+    setTabOrder(Image2, Image7);
+    setTabOrder(Image7, Image1);
+    Image7->setFocus();
+
     Button1 = verborgenerKnopf("Button1", "Programmstart", Panel6);
     Button5 = verborgenerKnopf("Button5", VerlagWebadresse, Panel6);
     Button7 = verborgenerKnopf("Button7", VerlagWebadresse, Panel6);
     Button6 = verborgenerKnopf("Button6", EntwicklerWebadresse, Panel6);
+}
+
+bool TForm1::focusNextPrevChild(bool next)
+{
+    // The start page covers the work view: Tab stays among its own pictures.
+    if (!Panel6->isVisible())
+        return QMainWindow::focusNextPrevChild(next);
+    const QList<QWidget *> ziele = {Image2, Image7, Image1};
+    const int jetzt = ziele.indexOf(focusWidget());
+    const int n = int(ziele.size());
+    const int weiter = jetzt < 0 ? 1 : (jetzt + (next ? 1 : n - 1)) % n;
+    ziele[weiter]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void TForm1::menueAufbauen()
@@ -104,6 +126,7 @@ void TForm1::menueAufbauen()
     Speichern1 = eintrag(Programm1, "Speichern1", "Speichern");
     Druckereinstellung1 = eintrag(Programm1, "Druckereinstellung1", "Druckereinstellung");
     Drucken1 = eintrag(Programm1, "Drucken1", "Ergebnis drucken");
+    Seitenansicht1 = eintrag(Programm1, "Seitenansicht1", QString::fromUtf8("Seitenansicht …"));
     PdfSpeichern1 = eintrag(Programm1, "PdfSpeichern1", QString::fromUtf8("Ergebnis als PDF speichern …"));
     Beenden1 = eintrag(Programm1, "Beenden1", "Beenden");
 
@@ -119,4 +142,14 @@ void TForm1::menueAufbauen()
 
     Startseite2 = menuBar()->addAction("Startseite");
     Startseite2->setObjectName("Startseite2");
+
+    // The desktop's own keys for the usual commands, shown beside the items.
+    Neu1->setShortcuts(QKeySequence::New);
+    ffnen1->setShortcuts(QKeySequence::Open);
+    Speichern1->setShortcuts(QKeySequence::Save);
+    Drucken1->setShortcuts(QKeySequence::Print);
+    Beenden1->setShortcuts(QKeySequence::Quit);
+    // Some platforms name no key for quitting; the usual one then.
+    if (Beenden1->shortcuts().isEmpty())
+        Beenden1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }

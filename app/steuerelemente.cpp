@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 TAuswahlfeld::TAuswahlfeld(const QString &name, const QStringList &eintraege, const QString &text,
                            QWidget *parent)
@@ -128,6 +130,61 @@ void TBild::mouseReleaseEvent(QMouseEvent *event)
         emit Click();
 }
 
+void TBild::TastaturBedienbar(const QString &name)
+{
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(name);
+}
+
+void TBild::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (focusPolicy() != Qt::NoFocus && !event->isAutoRepeat()) {
+            emit Click();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void TBild::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    // The focus frame appears once the user moves with the keyboard, as on a
+    // button; a mouse user sees the picture as it always was.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        QStylePainter maler(this);
+        QStyleOptionFocusRect rahmen;
+        rahmen.initFrom(this);
+        rahmen.rect = rect().adjusted(1, 1, -1, -1);
+        maler.drawPrimitive(QStyle::PE_FrameFocusRect, rahmen);
+    }
+}
+
+TErgebnisfeld::TErgebnisfeld(const QString &text, const QString &beschriftung, const QString &einheit,
+                             QWidget *parent)
+    : QLabel(text, parent), m_beschriftung(beschriftung.simplified()), m_einheit(einheit)
+{
+    if (m_beschriftung.endsWith(QLatin1Char(':')))
+        m_beschriftung.chop(1);
+}
+
+QString TErgebnisfeld::Wert() const
+{
+    return m_einheit.isEmpty() ? text() : text() + QLatin1Char(' ') + m_einheit;
+}
+
+QString TErgebnisfeld::Vorlesetext() const
+{
+    return m_beschriftung + QStringLiteral(": ") + Wert();
+}
+
 QFrame *PanelErzeugen(const QString &name, const QRect &lage, QWidget *parent)
 {
     auto *panel = new QFrame(parent);
@@ -150,6 +207,14 @@ QLabel *LabelErzeugen(const QString &text, const QPoint &lage, QWidget *parent, 
     label->move(lage);
     LabelHoeheAnpassen(label);
     return label;
+}
+
+void Benennen(QWidget *feld, std::initializer_list<QString> beschriftung)
+{
+    QString name;
+    for (const QString &teil : beschriftung)
+        name += teil.trimmed();
+    feld->setAccessibleName(name.simplified());
 }
 
 void LabelHoeheAnpassen(QLabel *label)

@@ -77,18 +77,43 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 };
 
-// A picture that reports clicks.
+// A picture that reports clicks. One that takes the focus (see
+// TastaturBedienbar) is also pressed with Space or Return, like a button.
 class TBild : public QLabel
 {
     Q_OBJECT
 public:
     TBild(const QString &name, const QString &datei, QWidget *parent);
 
+    // Reachable with Tab and read out as a button of the given name.
+    void TastaturBedienbar(const QString &name);
+
 signals:
     void Click();
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A result field: its text is the value; a screen reader hears it together
+// with the caption beside it and its unit, e.g. "Nennlüftung: 136,7 m³/h".
+class TErgebnisfeld : public QLabel
+{
+    Q_OBJECT
+public:
+    TErgebnisfeld(const QString &text, const QString &beschriftung, const QString &einheit,
+                  QWidget *parent);
+
+    // "<caption>: <value> <unit>", the caption without its colon.
+    QString Vorlesetext() const;
+    // "<value> <unit>".
+    QString Wert() const;
+
+private:
+    QString m_beschriftung;
+    QString m_einheit;
 };
 
 // A panel: a framed area that holds other controls at fixed positions.
@@ -99,3 +124,8 @@ QLabel *LabelErzeugen(const QString &text, const QPoint &lage, QWidget *parent,
                       const QString &name = QString());
 // Gives a caption the height of its font, after a change of the font.
 void LabelHoeheAnpassen(QLabel *label);
+
+// The name a screen reader gives a control: the texts of the caption that
+// names it on screen, a subscript included ("Fläche Nutzungseinheit A" and
+// "NE" become "Fläche Nutzungseinheit ANE").
+void Benennen(QWidget *feld, std::initializer_list<QString> beschriftung);

@@ -186,7 +186,11 @@ void TForm1::Neu1Click()
     Button1Click();
 }
 
-void TForm1::Startseite2Click() { Panel6->show(); }
+void TForm1::Startseite2Click()
+{
+    Panel6->show();
+    Image7->setFocus();
+}
 
 void TForm1::Beenden1Click() { close(); }
 

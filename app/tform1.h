@@ -21,6 +21,7 @@ namespace ventoris {
 struct TBlattDaten;
 }
 class TBild;
+class TErgebnisfeld;
 class TCheckListBox;
 class TRadioGroup;
 class TForm2;
@@ -80,6 +81,7 @@ public:
     void Speichern1Click();
     void Druckereinstellung1Click();
     void Drucken1Click();
+    void Seitenansicht1Click();
     void PdfSpeichern1Click();
 
     // What the printed sheet copies from the program, as it stands now.
@@ -134,7 +136,7 @@ public:
     QLabel *Label50, *Label57, *Label58;
     TCheckListBox *CheckListBox1;
     // results and verdict
-    QLabel *Label26, *Label27, *Label28, *Label38, *Label39, *Label74;
+    TErgebnisfeld *Label26, *Label27, *Label28, *Label38, *Label39, *Label74;
     QLabel *Label31, *Label49, *Label63;
     QPushButton *Button4;
     // start page
@@ -144,9 +146,12 @@ public:
 
     // main menu
     QMenu *Programm1, *berlassungsbedingungen1;
-    QAction *Neu1, *ffnen1, *Speichern1, *Druckereinstellung1, *Drucken1, *PdfSpeichern1, *Beenden1;
+    QAction *Neu1, *ffnen1, *Speichern1, *Druckereinstellung1, *Drucken1, *Seitenansicht1, *PdfSpeichern1, *Beenden1;
     QAction *Logoeinbindung1, *InformationenzurDIN194661, *Info1, *Kontakt1,
         *berlassungsbedingungen3, *Startseite2;
+
+protected:
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void FormCreate();

@@ -34,6 +34,7 @@ QPushButton *knopfErzeugen(const QString &name, const QString &text, const QRect
 QLabel *kopfErzeugen(const QString &text, QWidget *panel)
 {
     QLabel *kopf = LabelErzeugen(text, QPoint(8, 5), panel);
+    Benennen(panel, {text});
     QFont f = kopf->font();
     f.setBold(true);
     kopf->setFont(f);
@@ -111,7 +112,8 @@ void TForm1::objektdatenAufbauen()
     QLineEdit **felder[] = {&Edit2, &Edit1, &Edit4, nullptr, &Edit7, &Edit3, &Edit9};
     int y = 28;
     for (int i = 0; i < 7; ++i, y += 26) {
-        LabelErzeugen(QString::fromUtf8(zeilen[i].beschriftung), QPoint(8, y + 3), Panel9);
+        const QString beschriftung = QString::fromUtf8(zeilen[i].beschriftung);
+        LabelErzeugen(beschriftung, QPoint(8, y + 3), Panel9);
         const QRect lage(128, y, 207, 22);
         if (felder[i]) {
             *felder[i] = editErzeugen(zeilen[i].name, lage, Panel9);
@@ -122,6 +124,7 @@ void TForm1::objektdatenAufbauen()
             datum->setDisplayFormat("dd.MM.yyyy");
             datum->setGeometry(QRect(128, y, 110, 22));
         }
+        Benennen(felder[i] ? *felder[i] : static_cast<QWidget *>(datum), {beschriftung});
     }
     Edit2->setText("123456789123456789123456789");
 }
@@ -148,49 +151,57 @@ void TForm1::abfrageAufbauen()
 void TForm1::luftdichtheitAufbauen()
 {
     kopfErzeugen("Luftdichtheit:", Panel3);
-    LabelErzeugen(QString::fromUtf8("Messwert oder Vorgabewert Gebäude-Luftdichtheit ?"), QPoint(8, 30),
-                  Panel3);
+    const QLabel *messwert = LabelErzeugen(
+        QString::fromUtf8("Messwert oder Vorgabewert Gebäude-Luftdichtheit ?"), QPoint(8, 30), Panel3);
     ComboBox5 = new TAuswahlfeld("ComboBox5", auswahl::JaNein(), auswahl::Nein, Panel3);
     ComboBox5->setGeometry(272, 26, 63, 22);
+    Benennen(ComboBox5, {messwert->text()});
     Label19 = LabelErzeugen(QString::fromUtf8("Vorgabewert Auslegungsluftwechsel n     :"), QPoint(8, 56),
                             Panel3, "Label19");
-    Label62 = tiefgestelltErzeugen(Label19, QString::fromUtf8("Vorgabewert Auslegungsluftwechsel n"),
-                                   "50", Panel3, "Label62");
+    const QString vorgabewert = QString::fromUtf8("Vorgabewert Auslegungsluftwechsel n");
+    Label62 = tiefgestelltErzeugen(Label19, vorgabewert, "50", Panel3, "Label62");
     Label62->hide();
     ComboBox6 = new TAuswahlfeld("ComboBox6", auswahl::Vorgabekategorien(),
                                  auswahl::FreieLueftungNeubau, Panel3);
     ComboBox6->setGeometry(8, 74, 327, 22);
+    Benennen(ComboBox6, {vorgabewert, Label62->text(), ":"});
     Button2 = knopfErzeugen("Button2", "Hinweise aus DIN 1946-6", QRect(8, 102, 170, 24), Panel3);
     QLabel *n = LabelErzeugen("n", QPoint(8, 140), Panel3);
-    tiefgestelltErzeugen(n, "n", "50", Panel3);
+    const QLabel *n50 = tiefgestelltErzeugen(n, "n", "50", Panel3);
     Edit8 = editErzeugen("Edit8", QRect(128, 136, 70, 22), Panel3);
+    Benennen(Edit8, {n->text(), n50->text()});
     LabelErzeugen("1/h", QPoint(204, 140), Panel3);
-    LabelErzeugen("Druckexponent n", QPoint(8, 168), Panel3);
+    const QLabel *exponent = LabelErzeugen("Druckexponent n", QPoint(8, 168), Panel3);
     Edit10 = editErzeugen("Edit10", QRect(128, 164, 70, 22), Panel3, "0,667");
+    Benennen(Edit10, {exponent->text()});
     LabelErzeugen("Standardwert 2/3=0,667", QPoint(128, 190), Panel3);
 }
 
 void TForm1::gebaeudeAufbauen()
 {
     kopfErzeugen(QString::fromUtf8("Gebäudeangaben:"), Panel2);
-    LabelErzeugen(QString::fromUtf8("Gebäudetyp:"), QPoint(8, 30), Panel2);
+    const QLabel *typ = LabelErzeugen(QString::fromUtf8("Gebäudetyp:"), QPoint(8, 30), Panel2);
     ComboBox1 = new TAuswahlfeld("ComboBox1", auswahl::Gebaeudetypen(), auswahl::EfhMehrgeschossig,
                                  Panel2);
     ComboBox1->setGeometry(92, 26, 245, 22);
-    LabelErzeugen(QString::fromUtf8("Gebäudelage:"), QPoint(8, 56), Panel2);
+    Benennen(ComboBox1, {typ->text()});
+    const QLabel *lage = LabelErzeugen(QString::fromUtf8("Gebäudelage:"), QPoint(8, 56), Panel2);
     ComboBox2 = new TAuswahlfeld("ComboBox2", auswahl::Gebaeudelagen(), auswahl::Windschwach, Panel2);
     ComboBox2->setGeometry(92, 52, 120, 22);
+    Benennen(ComboBox2, {lage->text()});
     Button3 = knopfErzeugen("Button3", "Auswahl regionale  Windgebiete", QRect(92, 78, 190, 24), Panel2);
 
     QLabel *flaeche = LabelErzeugen(QString::fromUtf8("Fläche Nutzungseinheit A"), QPoint(8, 114), Panel2);
-    tiefgestelltErzeugen(flaeche, QString::fromUtf8("Fläche Nutzungseinheit A"), "NE", Panel2);
+    const QLabel *flaecheNE = tiefgestelltErzeugen(flaeche, QString::fromUtf8("Fläche Nutzungseinheit A"), "NE", Panel2);
     Edit6 = editErzeugen("Edit6", QRect(190, 110, 80, 22), Panel2);
+    Benennen(Edit6, {flaeche->text(), flaecheNE->text()});
     LabelErzeugen(QString::fromUtf8("m²"), QPoint(276, 114), Panel2);
 
     // The air volume is kept with the project but never shown.
     QLabel *volumen = LabelErzeugen("Luftvolumen Nutzungseinheit V   ", QPoint(8, 140), Panel2);
     QLabel *volumenNE = tiefgestelltErzeugen(volumen, "Luftvolumen Nutzungseinheit V", "NE", Panel2);
     Edit5 = editErzeugen("Edit5", QRect(190, 136, 80, 22), Panel2);
+    Benennen(Edit5, {volumen->text(), volumenNE->text()});
     QLabel *m3 = LabelErzeugen(QString::fromUtf8("m³"), QPoint(276, 140), Panel2);
     for (QWidget *w : std::initializer_list<QWidget *>{volumen, volumenNE, Edit5, m3})
         w->hide();
@@ -218,11 +229,13 @@ void TForm1::gebaeudeAufbauen()
 
 void TForm1::anforderungenAufbauen()
 {
-    fettSetzen(LabelErzeugen("Anforderungen an Schall, Hygiene, Effizienz ?", QPoint(8, 6), Panel11));
+    QLabel *titel = LabelErzeugen("Anforderungen an Schall, Hygiene, Effizienz ?", QPoint(8, 6), Panel11);
+    fettSetzen(titel);
     LabelErzeugen("Die Anforderungen beziehen sich auf ", QPoint(8, 24), Panel11);
     LabelErzeugen(QString::fromUtf8("das Lüftungssystem ! "), QPoint(8, 39), Panel11);
     CheckListBox1 = new TCheckListBox("CheckListBox1", auswahl::Anforderungen(), Panel11);
     CheckListBox1->setGeometry(8, 58, 241, 86);
+    Benennen(CheckListBox1, {titel->text()});
     QFont liste = CheckListBox1->font();
     liste.setPixelSize(10);
     CheckListBox1->setFont(liste);
@@ -233,32 +246,37 @@ void TForm1::anforderungenAufbauen()
 void TForm1::ergebnisseAufbauen()
 {
     const QFont f = fett(Panel5->font());
-    auto zeile = [&](const QString &text, int y) { fettSetzen(LabelErzeugen(text, QPoint(8, y), Panel5)); };
-    auto ergebnis = [&](const char *name, const char *platzhalter, int y, bool einheit) {
-        QLabel *l = new QLabel(QString::fromUtf8(platzhalter), Panel5);
+    auto zeile = [&](const QString &text, int y) {
+        QLabel *l = LabelErzeugen(text, QPoint(8, y), Panel5);
+        fettSetzen(l);
+        return l;
+    };
+    // A result field beside its caption, read out with the caption and unit.
+    auto ergebnis = [&](const char *name, const char *platzhalter, const QString &beschriftung, int y,
+                        bool einheit) {
+        const QString m3h = QString::fromUtf8("m³/h");
+        auto *l = new TErgebnisfeld(QString::fromUtf8(platzhalter), zeile(beschriftung, y)->text(),
+                                    einheit ? m3h : QString(), Panel5);
         l->setObjectName(name);
         l->setFont(f);
         l->setGeometry(236, y, 64, l->fontMetrics().height() + 1);
         l->setAlignment(Qt::AlignRight | Qt::AlignTop);
         l->hide();
         if (einheit)
-            fettSetzen(LabelErzeugen(QString::fromUtf8("m³/h"), QPoint(306, y), Panel5));
+            fettSetzen(LabelErzeugen(m3h, QPoint(306, y), Panel5));
         return l;
     };
     zeile("Ergebnisse:", 6);
-    zeile(QString::fromUtf8("Qualität Wärmeschutz nach  DIN 1946-6"), 36);
-    Label26 = ergebnis("Label26", "Ergebnis WS", 36, false);
-    zeile(QString::fromUtf8("wirksame Lüftung durch Infiltration:"), 66);
-    Label28 = ergebnis("Label28", "Ergebnis I", 66, true);
+    Label26 = ergebnis("Label26", "Ergebnis WS", QString::fromUtf8("Qualität Wärmeschutz nach  DIN 1946-6"), 36,
+                       false);
+    Label28 = ergebnis("Label28", "Ergebnis I", QString::fromUtf8("wirksame Lüftung durch Infiltration:"), 66,
+                       true);
     zeile(QString::fromUtf8("Lüftungsstufen:"), 104);
-    zeile(QString::fromUtf8("notwendige Lüftung zum Feuchteschutz:"), 128);
-    Label27 = ergebnis("Label27", "Ergebnis FS", 128, true);
-    zeile(QString::fromUtf8("reduzierte Lüftung:"), 158);
-    Label38 = ergebnis("Label38", "Ergebnis RL", 158, true);
-    zeile(QString::fromUtf8("Nennlüftung:"), 188);
-    Label39 = ergebnis("Label39", "Ergebnis NL", 188, true);
-    zeile(QString::fromUtf8("Intensivlüftung:"), 218);
-    Label74 = ergebnis("Label74", "Ergebnis IL", 218, true);
+    Label27 = ergebnis("Label27", "Ergebnis FS", QString::fromUtf8("notwendige Lüftung zum Feuchteschutz:"), 128,
+                       true);
+    Label38 = ergebnis("Label38", "Ergebnis RL", QString::fromUtf8("reduzierte Lüftung:"), 158, true);
+    Label39 = ergebnis("Label39", "Ergebnis NL", QString::fromUtf8("Nennlüftung:"), 188, true);
+    Label74 = ergebnis("Label74", "Ergebnis IL", QString::fromUtf8("Intensivlüftung:"), 218, true);
 }
 
 void TForm1::hinweiseAufbauen()
@@ -289,14 +307,17 @@ void TForm1::hinweiseAufbauen()
 void TForm1::waermeschutzAufbauen()
 {
     kopfErzeugen(QString::fromUtf8("Wärmeschutz:"), Panel4);
-    LabelErzeugen("Neubau ?", QPoint(8, 34), Panel4);
+    const QLabel *neubau = LabelErzeugen("Neubau ?", QPoint(8, 34), Panel4);
     ComboBox7 = new TAuswahlfeld("ComboBox7", auswahl::JaNein(), auswahl::Ja, Panel4);
     ComboBox7->setGeometry(232, 30, 63, 22);
+    Benennen(ComboBox7, {neubau->text()});
     Label21 = LabelErzeugen("Baujahr", QPoint(8, 62), Panel4, "Label21");
     Edit11 = editErzeugen("Edit11", QRect(232, 58, 63, 22), Panel4);
+    Benennen(Edit11, {Label21->text()});
     Label29 = LabelErzeugen("Sanierung mind. nach WSVO 1995 ?", QPoint(8, 90), Panel4, "Label29");
     ComboBox8 = new TAuswahlfeld("ComboBox8", auswahl::JaNein(), auswahl::Ja, Panel4);
     ComboBox8->setGeometry(232, 86, 63, 22);
+    Benennen(ComboBox8, {Label29->text()});
     for (QWidget *w : std::initializer_list<QWidget *>{Label21, Edit11, Label29, ComboBox8})
         w->hide();
 }

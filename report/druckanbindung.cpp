@@ -68,11 +68,14 @@ void TForm1::Druckereinstellung1Click() { Druckereinstellung(this, Drucker()); }
 
 void TForm1::Drucken1Click() { ErgebnisDrucken(this, Drucker(), BlattDaten()); }
 
+void TForm1::Seitenansicht1Click() { ErgebnisSeitenansicht(this, Drucker(), BlattDaten()); }
+
 void TForm1::PdfSpeichern1Click() { ErgebnisAlsPdfSpeichern(this, BlattDaten()); }
 
 void TForm1::druckVerbinden()
 {
     connect(Druckereinstellung1, &QAction::triggered, this, &TForm1::Druckereinstellung1Click);
     connect(Drucken1, &QAction::triggered, this, &TForm1::Drucken1Click);
+    connect(Seitenansicht1, &QAction::triggered, this, &TForm1::Seitenansicht1Click);
     connect(PdfSpeichern1, &QAction::triggered, this, &TForm1::PdfSpeichern1Click);
 }

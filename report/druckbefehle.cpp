@@ -10,6 +10,7 @@
 #include <QPageRanges>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 #include <cerrno>
@@ -28,6 +29,22 @@ public:
     TWarteCursor(const TWarteCursor &) = delete;
     TWarteCursor &operator=(const TWarteCursor &) = delete;
 };
+
+// Draws both pages onto the printer in one job; a failure reaches the general
+// error report.
+void blattDrucken(QWidget *parent, QPrinter &drucker, const TBlattDaten &daten)
+{
+    int fehler = 0;
+    try {
+        TWarteCursor warten;
+        if (!BlattZeichnen(ErgebnisblattAufbauen(daten), drucker))
+            fehler = EIO;
+    } catch (const std::bad_alloc &) {
+        fehler = ENOMEM;
+    }
+    if (fehler != 0)
+        AllgemeinerFehlerbericht(parent, DateiFehler::ausErrno(fehler));
+}
 
 } // namespace
 
@@ -53,17 +70,21 @@ void ErgebnisDrucken(QWidget *parent, QPrinter &drucker, const TBlattDaten &date
     // The document is always printed in full.
     drucker.setPrintRange(QPrinter::AllPages);
     drucker.setPageRanges(QPageRanges());
+    blattDrucken(parent, drucker, daten);
+}
 
-    int fehler = 0;
-    try {
-        TWarteCursor warten;
-        if (!BlattZeichnen(ErgebnisblattAufbauen(daten), drucker))
-            fehler = EIO;
-    } catch (const std::bad_alloc &) {
-        fehler = ENOMEM;
-    }
-    if (fehler != 0)
-        AllgemeinerFehlerbericht(parent, DateiFehler::ausErrno(fehler));
+void ErgebnisSeitenansicht(QWidget *parent, QPrinter &drucker, const TBlattDaten &daten)
+{
+    QPrintPreviewDialog dialog(&drucker, parent);
+    dialog.setObjectName(QStringLiteral("Seitenansicht"));
+    dialog.setWindowTitle(QStringLiteral("Seitenansicht"));
+    if (parent)
+        dialog.resize(parent->window()->size());
+    // The preview asks for the pages again after a change of its page set-up,
+    // and once more when the user prints from it.
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&](QPrinter *geraet) { blattDrucken(&dialog, *geraet, daten); });
+    dialog.exec();
 }
 
 void ErgebnisAlsPdfSpeichern(QWidget *parent, const TBlattDaten &daten)

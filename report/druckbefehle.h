@@ -16,6 +16,10 @@ void Druckereinstellung(QWidget *parent, QPrinter &drucker);
 // prints nothing.
 void ErgebnisDrucken(QWidget *parent, QPrinter &drucker, const TBlattDaten &daten);
 
+// "Seitenansicht": both pages as printing draws them, on the program's
+// printer, in a preview from which the user may also print.
+void ErgebnisSeitenansicht(QWidget *parent, QPrinter &drucker, const TBlattDaten &daten);
+
 // Asks for a file name and writes both pages into an A4 PDF. A failure leaves
 // no file behind and shows the general error report.
 void ErgebnisAlsPdfSpeichern(QWidget *parent, const TBlattDaten &daten);

@@ -50,7 +50,9 @@ void TestDruckmenue::menueeintrag()
     const QList<QAction *> eintraege = f->Programm1->actions();
     const int drucken = eintraege.indexOf(f->Drucken1);
     QVERIFY(drucken >= 0);
-    QCOMPARE(eintraege.value(drucken + 1), f->PdfSpeichern1);
+    // the print group: print, its preview, then the PDF
+    QCOMPARE(eintraege.value(drucken + 1), f->Seitenansicht1);
+    QCOMPARE(eintraege.value(drucken + 2), f->PdfSpeichern1);
     QCOMPARE(f->PdfSpeichern1->objectName(), QStringLiteral("PdfSpeichern1"));
     QCOMPARE(f->PdfSpeichern1->text(), QStringLiteral("Ergebnis als PDF speichern …"));
 }
