@@ -41,6 +41,9 @@ void TForm1::startseiteAufbauen()
     Panel6->setAutoFillBackground(true);
     QPalette weiss = Panel6->palette();
     weiss.setColor(QPalette::Window, Qt::white);
+    // The design fixes the background, so the text colour is fixed with it,
+    // legible under any desktop theme.
+    weiss.setColor(QPalette::WindowText, Qt::black);
     Panel6->setPalette(weiss);
 
     Image5 = new TBild("Image5", ":/bilder/image5.jpg", Panel6);
@@ -58,6 +61,7 @@ void TForm1::startseiteAufbauen()
     Panel7->setAutoFillBackground(true);
     QPalette silber = Panel7->palette();
     silber.setColor(QPalette::Window, QColor(192, 192, 192));
+    silber.setColor(QPalette::WindowText, Qt::black);
     Panel7->setPalette(silber);
     zeile("Ventoris ", 40, 44, true, Panel7);
     zeile(QString::fromUtf8("Lüftungskonzept"), 92, 44, true, Panel7);

@@ -6,6 +6,7 @@
 #include "assessment/urteil.h"
 #include "assessment/zahlen.h"
 #include "reference/adressen.h"
+#include "reference/einpassung.h"
 
 #include <QDateEdit>
 #include <QIcon>
@@ -13,6 +14,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 
 using namespace ventoris;
 
@@ -34,8 +36,10 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     resize(1009, 765);
     move(128, 223);
 
-    auto *flaeche = new QWidget(this);
-    setCentralWidget(flaeche);
+    // The work view scrolls where the window is smaller than its panels.
+    auto *flaeche = new QWidget;
+    setCentralWidget(RollflaecheAnlegen(flaeche, QSize(8 + 985 + 8, 8 + 697 + 8), this));
+    EinpassenEinrichten(this, size(), false);
     Panel1 = PanelErzeugen("Panel1", QRect(8, 8, 985, 697), flaeche);
     Panel1->setFrameShape(QFrame::NoFrame);
 
@@ -327,8 +331,10 @@ void TForm1::LuftdichtheitAussehen()
         w->setVisible(!gemessen);
     for (QLineEdit *feld : {Edit8, Edit10}) {
         QPalette p = palette();
-        if (!gemessen)
+        if (!gemessen) {
             p.setColor(QPalette::Base, QColor(128, 128, 128));
+            p.setColor(QPalette::Text, Qt::black);
+        }
         feld->setPalette(p);
     }
 }

@@ -3,6 +3,7 @@
 #include "app/steuerelemente.h"
 #include "app/tform1.h"
 
+#include "app/lesbarkeit.h"
 #include "assessment/auswahltexte.h"
 
 #include <QDateEdit>
@@ -337,8 +338,6 @@ void TForm1::urteilAufbauen()
     QFont f = Panel8->font();
     f.setBold(true);
     f.setPixelSize(15);
-    QPalette rot = Panel8->palette();
-    rot.setColor(QPalette::WindowText, Qt::red);
     const char *namen[] = {"Label31", "Label49", "Label63"};
     const char *platzhalter[] = {"Ergebnis", "Kommentar1", "Kommentar2"};
     QLabel **labels[] = {&Label31, &Label49, &Label63};
@@ -346,9 +345,9 @@ void TForm1::urteilAufbauen()
         auto *l = new QLabel(platzhalter[i], Panel8);
         l->setObjectName(namen[i]);
         l->setFont(f);
-        l->setPalette(rot);
         l->setGeometry(8, 4 + i * 25, 945, 22);
         l->hide();
         *labels[i] = l;
     }
+    FarbeLesbarHalten(Panel8, {Label31, Label49, Label63}, Qt::red);
 }

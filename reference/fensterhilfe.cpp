@@ -1,5 +1,7 @@
 #include "reference/fensterhilfe.h"
 
+#include "reference/einpassung.h"
+
 #include <QFont>
 #include <QPlainTextEdit>
 #include <QTextOption>
@@ -18,6 +20,7 @@ void FensterEinrichten(QWidget *fenster, const char *name, const QString &titel,
     // comes closest and keeps the designed boxes large enough for their text.
     fenster->setFont(QFont(QStringLiteral("Arial"), 8));
     fenster->resize(breite, hoehe);
+    EinpassenEinrichten(fenster, QSize(breite, hoehe), true);
 }
 
 void FensterOeffnen(QWidget *fenster)

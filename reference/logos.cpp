@@ -41,9 +41,9 @@ void VerlagsemblemZeichnen(QPainter &maler, const QRectF &rahmen)
     maler.restore();
 }
 
-QImage Entwicklerlogo()
+QImage Entwicklerlogo(qreal dpr)
 {
-    QImage bild = WeissesBild(250, 100);
+    QImage bild = WeissesBild(250, 100, dpr);
     QPainter maler(&bild);
     maler.setRenderHint(QPainter::Antialiasing);
 
@@ -69,9 +69,9 @@ QImage Entwicklerlogo()
     return bild;
 }
 
-QImage Standardfirmenlogo()
+QImage Standardfirmenlogo(qreal dpr)
 {
-    QImage bild = WeissesBild(600, 150);
+    QImage bild = WeissesBild(600, 150, dpr);
     QPainter maler(&bild);
     maler.setRenderHint(QPainter::Antialiasing);
 

@@ -69,9 +69,9 @@ void Farbfeld(QPainter &maler, const QRectF &feld, const QColor &farbe)
 
 } // namespace
 
-QImage Uebersichtsbild()
+QImage Uebersichtsbild(qreal dpr)
 {
-    QImage bild = WeissesBild(947, 670);
+    QImage bild = WeissesBild(947, 670, dpr);
     QPainter maler(&bild);
     maler.setRenderHint(QPainter::Antialiasing);
     maler.setPen(Schwarz);

@@ -8,9 +8,9 @@ namespace ventoris {
 
 // Table 9 of DIN 1946-6 (May 2009): preset values of the design air change n50,
 // for use when no measured value is at hand.
-QImage Vorgabewertetabelle()
+QImage Vorgabewertetabelle(qreal dpr)
 {
-    QImage bild = WeissesBild(545, 471);
+    QImage bild = WeissesBild(545, 471, dpr);
     QPainter maler(&bild);
     maler.setRenderHint(QPainter::Antialiasing);
     const QColor kopf(220, 228, 238);

@@ -12,9 +12,10 @@
 
 namespace ventoris {
 
-QImage WeissesBild(int breite, int hoehe)
+QImage WeissesBild(int breite, int hoehe, qreal dpr)
 {
-    QImage bild(breite, hoehe, QImage::Format_RGB888);
+    QImage bild(qRound(breite * dpr), qRound(hoehe * dpr), QImage::Format_RGB888);
+    bild.setDevicePixelRatio(dpr);
     bild.fill(Qt::white);
     return bild;
 }

@@ -11,8 +11,9 @@ class QPainter;
 // Drawing helpers for the built-in pictures.
 namespace ventoris {
 
-// A white 24-bit picture.
-QImage WeissesBild(int breite, int hoehe);
+// A white 24-bit picture of the given size in device-independent pixels,
+// with dpr device pixels to each of them (2 at 200 % scaling).
+QImage WeissesBild(int breite, int hoehe, qreal dpr = 1);
 
 // Draws rich text (a few HTML tags such as <b>, <sup>, <sub>, <br>) in Arial
 // with the given pixel size into rahmen, wrapped at its width, in the painter's

@@ -26,6 +26,8 @@ TForm5::TForm5(QWidget *parent)
     Panel3->setAutoFillBackground(true);
     QPalette silber = Panel3->palette();
     silber.setColor(QPalette::Window, QColor(192, 192, 192));
+    // fixed with the background, legible under any desktop theme
+    silber.setColor(QPalette::WindowText, Qt::black);
     Panel3->setPalette(silber);
     Panel3->setGeometry(13, 13, 820, 185);
 
