@@ -4,11 +4,13 @@
 #   ./ventoris.sh test    install what is missing, build, run all tests
 #   ./ventoris.sh sanitizer  run all tests once more, built with ASan and UBSan
 #   ./ventoris.sh bench   build and run the benchmarks
+#   ./ventoris.sh paket   build the Debian package and check it
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PAKETE_BAU=(cmake make g++ qt6-base-dev libgl-dev fonts-liberation2)
-PAKETE_TEST=(xvfb xauth poppler-utils)
+PAKETE_TEST=(xvfb xauth poppler-utils desktop-file-utils appstream)
+PAKETE_PAKET=(dpkg-dev desktop-file-utils appstream lintian file)
 
 pakete_installieren() {
     local fehlend=()
@@ -62,8 +64,21 @@ bench)
         ./build-test/bench/app/bench_start ./build-test/bench/app/start_ventoris ./build-test/bench/app/start_leer
     if [ -x ./build-test/bench/report/bench_ergebnispdf ]; then ./build-test/bench/report/bench_ergebnispdf; fi
     ;;
+paket)
+    pakete_installieren "${PAKETE_BAU[@]}" "${PAKETE_PAKET[@]}"
+    # Debian's own build flags (hardening), as a package built by Debian gets them.
+    export DEB_BUILD_MAINT_OPTIONS=hardening=+bindnow
+    cmake -S . -B build-paket -DCMAKE_BUILD_TYPE=Release -DVENTORIS_TESTS=OFF \
+        -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
+        -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
+    cmake --build build-paket -j2
+    (cd build-paket && cpack -G DEB)
+    desktop-file-validate packaging/example.tessarix.ventoris.desktop
+    appstreamcli validate --no-net packaging/example.tessarix.ventoris.metainfo.xml
+    lintian --fail-on error build-paket/ventoris_*.deb
+    ;;
 *)
-    echo "Aufruf: $0 start|test|sanitizer|bench" >&2
+    echo "Aufruf: $0 start|test|sanitizer|bench|paket" >&2
     exit 2
     ;;
 esac

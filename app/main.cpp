@@ -1,11 +1,23 @@
+#include "app/kommandozeile.h"
 #include "app/start.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    // Read before any application object: --version and --help need no display.
+    QStringList argumente;
+    for (int i = 0; i < argc; ++i)
+        argumente << QString::fromLocal8Bit(argv[i]);
+    const TAufruf aufruf = AufrufLesen(argumente);
+    if (aufruf.beenden)
+        return AufrufBeenden(aufruf);
+
     QApplication app(argc, argv);
+    // Lets a Wayland desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.tessarix.ventoris"));
     const std::unique_ptr<TForm1> hauptfenster = FensterErzeugen();
     hauptfenster->show();
+    AufrufDateiOeffnen(*hauptfenster, aufruf);
     return app.exec();
 }

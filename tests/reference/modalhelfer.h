@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -62,3 +64,27 @@ private:
     QTimer m_timer;
     QElapsedTimer m_uhr;
 };
+
+// What a message box showed, read by the step that answers it with OK.
+struct Meldung {
+    QString titel, text;
+    QMessageBox::Icon symbol = QMessageBox::NoIcon;
+    int knoepfe = 0;
+    QWidget *eltern = nullptr;
+};
+
+inline ModalFolge::Schritt meldungLesen(Meldung &m)
+{
+    return [&m](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        QVERIFY(box);
+        m = {box->windowTitle(), box->text(), box->icon(), int(box->buttons().size()), box->parentWidget()};
+        box->accept();
+    };
+}
+
+// Waits until every expected dialog has been answered and no other came.
+inline bool abwarten(ModalFolge &folge)
+{
+    return QTest::qWaitFor([&] { return folge.alleErledigt(); }, 5000) && !folge.unerwartet;
+}

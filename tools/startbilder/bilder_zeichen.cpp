@@ -1,6 +1,5 @@
 // The emblems and small pictures: the emblem of the publishing association (image2),
-// the START button (image7), the logo of the rights holder (image1) and the window
-// icon (ventoris.png).
+// the START button (image7) and the logo of the rights holder (image1).
 
 #include "startbilder.h"
 
@@ -197,54 +196,6 @@ QImage bildEntwicklerlogo()
     p.drawText(QPointF(textLinks, 48), name);
     p.fillRect(QRectF(textLinks + 1, 56, breite * 0.42, 3), QColor("#F08A24"));
     p.fillRect(QRectF(textLinks + 1 + breite * 0.42 + 3, 56, breite * 0.18, 3), QColor("#1F9E89"));
-
-    p.end();
-    return bild;
-}
-
-// ---------------------------------------------------------------------------
-// Window icon: a house with a stream of air through it.
-
-QImage bildSymbol()
-{
-    const int S = 64;
-    QImage bild(S, S, QImage::Format_ARGB32_Premultiplied);
-    bild.fill(Qt::transparent);
-    QPainter p(&bild);
-    maler(p);
-
-    QLinearGradient grund(0, 2, 0, 62);
-    grund.setColorAt(0.0, QColor("#3A93D8"));
-    grund.setColorAt(1.0, QColor("#1B4F8A"));
-    p.setPen(Qt::NoPen);
-    p.setBrush(grund);
-    p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
-
-    QPainterPath haus;
-    haus.moveTo(32, 11);
-    haus.lineTo(54, 31);
-    haus.lineTo(48, 31);
-    haus.lineTo(48, 52);
-    haus.lineTo(16, 52);
-    haus.lineTo(16, 31);
-    haus.lineTo(10, 31);
-    haus.closeSubpath();
-    p.setBrush(Qt::white);
-    p.drawPath(haus);
-
-    // Curved arrow of fresh air inside the house
-    QPainterPath luft;
-    luft.moveTo(20, 45);
-    luft.cubicTo(26, 45, 28, 36, 34, 36);
-    luft.lineTo(37, 36);
-    p.setPen(QPen(QColor("#1F7FC4"), 4.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(luft);
-    QPolygonF spitze;
-    spitze << QPointF(45, 36) << QPointF(36, 29.5) << QPointF(36, 42.5);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor("#1F7FC4"));
-    p.drawPolygon(spitze);
 
     p.end();
     return bild;

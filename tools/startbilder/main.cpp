@@ -1,12 +1,14 @@
-// Draws the pictures of the start page and the window icon of Ventoris and writes
-// them into the resources folder. Every picture is drawn with QPainter (see
-// bilder_gebaeude.cpp and bilder_zeichen.cpp), so the files can be made again at
-// any time:
+// Draws the pictures of the start page and the window icon of Ventoris into the
+// resources folder, and the icons that the installed program brings along (the
+// program's and its project files', at the sizes of the desktop's icon theme)
+// into packaging/icons. Every picture is drawn with QPainter, so the files can
+// be made again at any time:
 //
 //   QT_QPA_PLATFORM=offscreen startbilder [output folder]
 //
-// Without an argument the files go to the resources folder of the repository.
-// After writing, each file is read back and its size is checked.
+// Without an argument the files go to the repository's folders; with one, all
+// of them go below that folder. After writing, each file is read back and its
+// size is checked.
 
 #include "startbilder.h"
 
@@ -30,10 +32,23 @@ namespace {
 constexpr int JpegQualitaet = 85;
 
 struct Bild {
-    QString datei;
+    QString datei; // relative to its output folder
     std::function<QImage()> zeichnen;
     QSize sollGroesse;
+    bool symbol = false; // an icon of the installed program
 };
+
+// The icons in the folders of the freedesktop icon theme "hicolor".
+void symboleAnhaengen(std::vector<Bild> &bilder)
+{
+    for (const int n : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString ordner = QStringLiteral("hicolor/%1x%1/").arg(n);
+        bilder.push_back({ordner + QStringLiteral("apps/example.tessarix.ventoris.png"),
+                          [n] { return bildSymbol(n); }, QSize(n, n), true});
+        bilder.push_back({ordner + QStringLiteral("mimetypes/application-x-ventoris-projekt.png"),
+                          [n] { return bildDateisymbol(n); }, QSize(n, n), true});
+    }
+}
 
 bool schreiben(const QString &pfad, const QImage &bild)
 {
@@ -54,26 +69,24 @@ int main(int argc, char *argv[])
     QTextStream aus(stdout);
 
     const QString ziel = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(VENTORIS_RESOURCES_DIR);
-    if (!QDir().mkpath(ziel)) {
-        aus << "Ordner nicht anlegbar: " << ziel << Qt::endl;
-        return 1;
-    }
+    const QString symbolziel = argc > 1 ? ziel : QStringLiteral(VENTORIS_ICONS_DIR);
 
-    const std::vector<Bild> bilder = {
+    std::vector<Bild> bilder = {
         {QStringLiteral("image5.jpg"), bildWohnung, QSize(272, 220)},
         {QStringLiteral("image3.jpg"), bildLueftungsschema, QSize(272, 220)},
         {QStringLiteral("image4.jpg"), bildHaus, QSize(272, 220)},
         {QStringLiteral("image2.jpg"), bildVerlagslogo, QSize(240, 110)},
         {QStringLiteral("image7.jpg"), bildStart, QSize(143, 169)},
         {QStringLiteral("image1.jpg"), bildEntwicklerlogo, QSize(200, 80)},
-        {QStringLiteral("ventoris.png"), bildSymbol, QSize(64, 64)},
+        {QStringLiteral("ventoris.png"), [] { return bildSymbol(); }, QSize(64, 64)},
     };
+    symboleAnhaengen(bilder);
 
     bool allesGut = true;
     qint64 summe = 0;
     for (const Bild &b : bilder) {
-        const QString pfad = QDir(ziel).filePath(b.datei);
-        if (!schreiben(pfad, b.zeichnen())) {
+        const QString pfad = QDir(b.symbol ? symbolziel : ziel).filePath(b.datei);
+        if (!QDir().mkpath(QFileInfo(pfad).absolutePath()) || !schreiben(pfad, b.zeichnen())) {
             aus << b.datei << ": nicht geschrieben" << Qt::endl;
             allesGut = false;
             continue;

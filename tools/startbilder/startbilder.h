@@ -38,11 +38,16 @@ QImage bildLueftungsschema();  // image3: section of a house with a ventilation 
 QImage bildHaus();             // image4: a detached house with sky and garden
 
 // ---------------------------------------------------------------------------
-// Emblems, START button and window icon (bilder_zeichen.cpp)
+// Emblems and START button (bilder_zeichen.cpp)
 
 QImage bildVerlagslogo();      // image2: emblem of the publishing association
 QImage bildStart();            // image7: the START button
 QImage bildEntwicklerlogo();   // image1: logo of the rights holder
-QImage bildSymbol();           // window icon, 64 x 64 with transparency
+
+// ---------------------------------------------------------------------------
+// Icons (bild_symbole.cpp), square, with transparency, of any size in pixels
+
+QImage bildSymbol(int groesse = 64);   // the program's icon; 64: the window icon
+QImage bildDateisymbol(int groesse);   // the icon of the project files
 
 } // namespace startbilder

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class TForm1;
+
+// What the command line asks of one run: at most one project file to open at
+// start, or a text to print instead of a window.
+struct TAufruf {
+    // The project file as an absolute path, as the open dialog returns one;
+    // empty when none was given.
+    QString datei;
+    // Set when the run ends without a window: the text and the exit status
+    // (0: the text goes to standard output, otherwise to standard error).
+    bool beenden = false;
+    int status = 0;
+    QString ausgabe;
+};
+
+// Reads the arguments (the program's name first). Needs no application object,
+// so --version and --help work without a display.
+TAufruf AufrufLesen(const QStringList &argumente);
+
+// Prints the text of a run that ends without a window; returns its exit status.
+int AufrufBeenden(const TAufruf &aufruf);
+
+// Opens the file of the command line as "Öffnen" does, once the event loop
+// runs, so that its messages stand over the shown main window.
+void AufrufDateiOeffnen(TForm1 &hauptfenster, const TAufruf &aufruf);
