@@ -1,5 +1,7 @@
 #include "app/steuerelemente.h"
 
+#include <QApplication>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -115,10 +117,30 @@ void TCheckListBox::keyPressEvent(QKeyEvent *event)
         emit Click();
 }
 
+namespace {
+
+// The picture file, or on a screen at 200 % its twin with twice the pixels
+// ("name@2x.jpg"), so that it is as sharp as the text.
+QPixmap bildLaden(const QString &datei)
+{
+    if (qApp->devicePixelRatio() > 1) {
+        const int punkt = int(datei.lastIndexOf(QLatin1Char('.')));
+        const QString doppelt = datei.left(punkt) + QStringLiteral("@2x") + datei.mid(punkt);
+        if (QFile::exists(doppelt)) {
+            QPixmap bild(doppelt);
+            bild.setDevicePixelRatio(2);
+            return bild;
+        }
+    }
+    return QPixmap(datei);
+}
+
+} // namespace
+
 TBild::TBild(const QString &name, const QString &datei, QWidget *parent) : QLabel(parent)
 {
     setObjectName(name);
-    setPixmap(QPixmap(datei));
+    setPixmap(bildLaden(datei));
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setCursor(Qt::PointingHandCursor);
 }

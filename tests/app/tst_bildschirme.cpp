@@ -130,6 +130,9 @@ void TestBildschirme::doppelteDichte()
     QImage scharf = ventoris::Uebersichtsbild(2);
     scharf.setDevicePixelRatio(gezeigt.devicePixelRatio());
     QVERIFY(gezeigt == scharf);
+    // the start page's pictures come in double resolution
+    QCOMPARE(f->Image7->pixmap().size(), QSize(2 * 143, 2 * 169));
+    QCOMPARE(f->windowIcon().pixmap(QSize(64, 64)).size(), QSize(128, 128));
     // the printed sheet is the same at any scaling
     const ventoris::TBlattDaten d = f->BlattDaten();
     QCOMPARE(d.Uebersicht.size(), QSize(947, 670));

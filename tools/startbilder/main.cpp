@@ -50,6 +50,29 @@ void symboleAnhaengen(std::vector<Bild> &bilder)
     }
 }
 
+// Every picture of the resources once more with twice the pixels, as
+// "name@2x": Qt picks these by itself on a screen at 200 %.
+void doppelteAnhaengen(std::vector<Bild> &bilder)
+{
+    const size_t anzahl = bilder.size();
+    for (size_t i = 0; i < anzahl; ++i) {
+        const Bild b = bilder[i];
+        const int punkt = b.datei.lastIndexOf(QLatin1Char('.'));
+        const QString datei = b.datei.left(punkt) + QStringLiteral("@2x") + b.datei.mid(punkt);
+        const bool symbol = b.datei.endsWith(QLatin1String(".png"));
+        bilder.push_back({datei,
+                          [b, symbol] {
+                              if (symbol)
+                                  return bildSymbol(2 * b.sollGroesse.width());
+                              massstab = 2;
+                              const QImage bild = b.zeichnen();
+                              massstab = 1;
+                              return bild;
+                          },
+                          2 * b.sollGroesse});
+    }
+}
+
 bool schreiben(const QString &pfad, const QImage &bild)
 {
     const bool jpeg = pfad.endsWith(QLatin1String(".jpg"));
@@ -80,6 +103,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("image1.jpg"), bildEntwicklerlogo, QSize(200, 80)},
         {QStringLiteral("ventoris.png"), [] { return bildSymbol(); }, QSize(64, 64)},
     };
+    doppelteAnhaengen(bilder);
     symboleAnhaengen(bilder);
 
     bool allesGut = true;

@@ -16,7 +16,11 @@ namespace startbilder {
 
 // Arial with the given pixel size, antialiased.
 QFont schrift(double pixel, bool fett = false);
-// An opaque picture filled with one colour.
+// Device pixels per pixel of the pictures drawn next: 1, or 2 for the "@2x"
+// files that screens at 200 % show.
+extern double massstab;
+// An opaque picture filled with one colour, of the given size in pixels at
+// the current massstab.
 QImage leeresBild(int breite, int hoehe, QColor grund = Qt::white);
 // Switches on antialiasing for shapes, text and scaled pixmaps.
 void maler(QPainter &p);

@@ -21,9 +21,13 @@ QFont schrift(double pixel, bool fett)
     return f;
 }
 
+double massstab = 1;
+
 QImage leeresBild(int breite, int hoehe, QColor grund)
 {
-    QImage bild(breite, hoehe, QImage::Format_RGB32);
+    QImage bild(static_cast<int>(std::lround(breite * massstab)), static_cast<int>(std::lround(hoehe * massstab)),
+                QImage::Format_RGB32);
+    bild.setDevicePixelRatio(massstab);
     bild.fill(grund);
     return bild;
 }
