@@ -55,27 +55,21 @@ sanitizer)
     ;;
 bench)
     pakete_installieren "${PAKETE_BAU[@]}" "${PAKETE_TEST[@]}"
-    bauen build-test
+    bauen build-bench -DCMAKE_BUILD_TYPE=Release
     export QT_QPA_PLATFORM=offscreen
-    ./build-test/bench/app/bench_tastenschlag
-    ./build-test/bench/app/bench_start ./build-test/bench/app/start_ventoris ./build-test/bench/app/start_leer
-    # the same on a real X server, where the yardstick pays for its window too
-    QT_QPA_PLATFORM= xvfb-run -a -s '-screen 0 1280x1024x24' \
-        ./build-test/bench/app/bench_start ./build-test/bench/app/start_ventoris ./build-test/bench/app/start_leer
-    if [ -x ./build-test/bench/report/bench_ergebnispdf ]; then ./build-test/bench/report/bench_ergebnispdf; fi
-    ;;
-paket)
-    pakete_installieren "${PAKETE_BAU[@]}" "${PAKETE_PAKET[@]}"
-    # Debian's own build flags (hardening), as a package built by Debian gets them.
-    export DEB_BUILD_MAINT_OPTIONS=hardening=+bindnow
-    cmake -S . -B build-paket -DCMAKE_BUILD_TYPE=Release -DVENTORIS_TESTS=OFF \
-        -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
-        -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
-    cmake --build build-paket -j2
-    (cd build-paket && cpack -G DEB)
-    desktop-file-validate packaging/example.tessarix.ventoris.desktop
-    appstreamcli validate --no-net packaging/example.tessarix.ventoris.metainfo.xml
-    lintian --fail-on error build-paket/ventoris_*.deb
+    b=./build-bench/bench/app
+    $b/bench_tastenschlag
+    $b/bench_start $b/start_ventoris $b/start_leer $b/start_text
+    # the same on a real X server, where the yardsticks pay for their windows too
+    QT_QPA_PLATFORM= xvfb-run -a -s '-screen 0 1280x1024x24' $b/bench_start $b/start_ventoris $b/start_leer $b/start_text
+    # instructions up to the first paint, where valgrind is at hand
+    if command -v valgrind >/dev/null; then
+        for p in start_ventoris start_leer start_text; do
+            printf '%s: ' "$p"
+            valgrind --tool=callgrind --callgrind-out-file=/dev/null "$b/$p" 2>&1 | sed -n 's/.*Collected : //p'
+        done
+    fi
+    if [ -x ./build-bench/bench/report/bench_ergebnispdf ]; then ./build-bench/bench/report/bench_ergebnispdf; fi
     ;;
 *)
     echo "Aufruf: $0 start|test|sanitizer|bench|paket" >&2

@@ -15,7 +15,9 @@ TAuswahlfeld::TAuswahlfeld(const QString &name, const QStringList &eintraege, co
     : QComboBox(parent)
 {
     setObjectName(name);
-    setEditable(true);
+    // Editable through an edit line of its own: setEditable() would also build
+    // the drop-down list at once, which the box builds when first opened.
+    setLineEdit(new QLineEdit(this));
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     addItems(eintraege);

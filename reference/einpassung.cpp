@@ -127,6 +127,10 @@ QScrollArea *RollflaecheAnlegen(QWidget *inhalt, QSize mindestens, QWidget *elte
     flaeche->setFrameShape(QFrame::NoFrame);
     flaeche->setFocusPolicy(Qt::NoFocus);
     flaeche->setWidgetResizable(true);
+    // A grabbed touch gesture makes Qt check every event of every control
+    // inside for gestures, a cost on each keystroke; wheel, scroll bars and
+    // keys scroll as before.
+    flaeche->viewport()->ungrabGesture(Qt::PanGesture);
     inhalt->setMinimumSize(mindestens);
     flaeche->setWidget(inhalt);
     // Whatever moves the focus, by Tab, by mouse or by a screen reader, the

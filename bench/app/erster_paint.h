@@ -1,20 +1,26 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
-#include <cstdio>
 
-// Reports the first paint of the watched window on stdout and ends the program.
+#include <cstdio>
+#include <cstdlib>
+#include <sys/resource.h>
+
+// Reports the first paint of the watched window on stdout, with the peak
+// memory of the process so far (KiB), and ends the program there, so that an
+// instruction count (callgrind) covers the start and nothing after it.
 class ErsterPaint : public QObject
 {
 protected:
     bool eventFilter(QObject *o, QEvent *e) override
     {
         if (e->type() == QEvent::Paint) {
-            std::puts("gezeichnet");
+            rusage verbrauch{};
+            getrusage(RUSAGE_SELF, &verbrauch);
+            std::printf("gezeichnet %ld\n", verbrauch.ru_maxrss);
             std::fflush(stdout);
-            QCoreApplication::exit(0);
+            std::_Exit(0);
         }
         return QObject::eventFilter(o, e);
     }
