@@ -22,11 +22,27 @@ inline std::unique_ptr<TForm1> ProgrammStarten()
     return f;
 }
 
+// The ticks of the check list as a text, e.g. "x..." for "nein" alone.
+inline QString haken(const TCheckListBox *liste)
+{
+    QString s;
+    for (int i = 0; i < 4; ++i)
+        s += liste->Checked(i) ? 'x' : '.';
+    return s;
+}
+
 // Clicks an option button on its round indicator.
 inline void KnopfKlicken(TRadioGroup *gruppe, int index)
 {
     QRadioButton *knopf = gruppe->Knopf(index);
     QTest::mouseClick(knopf, Qt::LeftButton, {}, QPoint(6, knopf->height() / 2));
+}
+
+// START, then "nein" for windowless rooms: all input groups open.
+inline void EingabenOeffnen(TForm1 &f)
+{
+    QTest::mouseClick(f.Image7, Qt::LeftButton);
+    KnopfKlicken(f.RadioGroup1, 1);
 }
 
 // Clicks the tick box of an item of the check list.

@@ -2,7 +2,7 @@
 // the print preview and what a screen reader reads.
 #include "bedienung.h"
 
-#include "tests/project/satztabelle.h"
+#include "tests/project/beispielsatz.h"
 #include "tests/reference/modalhelfer.h"
 #include "tests/report/popplerwerkzeuge.h"
 
@@ -99,12 +99,8 @@ void TestGewohnheiten::tastenkuerzel()
 void TestGewohnheiten::dateiAblegen()
 {
     QTemporaryDir ordner;
-    QByteArray satz(satztabelle::laengen[0], '\0');
-    satztabelle::feldSetzen(satz, 0, 1, "Haus Birke");
     const QString lkz = ordner.filePath("birke.lkz");
-    QFile datei(lkz);
-    QVERIFY(datei.open(QIODevice::WriteOnly) && datei.write(satz) == satz.size());
-    datei.close();
+    schreiben(lkz, altSatz(0));
     const QPoint mitte = f->rect().center();
 
     // refused, and nothing changes: another suffix, two files, text, also
