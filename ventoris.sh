@@ -51,6 +51,7 @@ sanitizer)
     cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DVENTORIS_SANITIZE=ON >/dev/null
     cmake --build build-san -j2
     QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
         ctest --test-dir build-san --output-on-failure -j2
     ;;
 bench)
