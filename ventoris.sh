@@ -72,6 +72,19 @@ bench)
     fi
     if [ -x ./build-bench/bench/report/bench_ergebnispdf ]; then ./build-bench/bench/report/bench_ergebnispdf; fi
     ;;
+paket)
+    pakete_installieren "${PAKETE_BAU[@]}" "${PAKETE_PAKET[@]}"
+    # Debian's own build flags (hardening), as a package built by Debian gets them.
+    export DEB_BUILD_MAINT_OPTIONS=hardening=+bindnow
+    cmake -S . -B build-paket -DCMAKE_BUILD_TYPE=Release -DVENTORIS_TESTS=OFF \
+        -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
+        -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
+    cmake --build build-paket -j2
+    (cd build-paket && cpack -G DEB)
+    desktop-file-validate packaging/example.tessarix.ventoris.desktop
+    appstreamcli validate --no-net packaging/example.tessarix.ventoris.metainfo.xml
+    lintian --fail-on error build-paket/ventoris_*.deb
+    ;;
 *)
     echo "Aufruf: $0 start|test|sanitizer|bench|paket" >&2
     exit 2
