@@ -237,6 +237,7 @@ void TForm1::anforderungenAufbauen()
     CheckListBox1 = new TCheckListBox("CheckListBox1", auswahl::Anforderungen(), Panel11);
     CheckListBox1->setGeometry(8, 58, 241, 86);
     Benennen(CheckListBox1, {titel->text()});
+    Benennen(Panel11, {titel->text()});
     QFont liste = CheckListBox1->font();
     liste.setPixelSize(10);
     CheckListBox1->setFont(liste);
@@ -267,7 +268,7 @@ void TForm1::ergebnisseAufbauen()
             fettSetzen(LabelErzeugen(m3h, QPoint(306, y), Panel5));
         return l;
     };
-    zeile("Ergebnisse:", 6);
+    Benennen(Panel5, {zeile("Ergebnisse:", 6)->text()});
     Label26 = ergebnis("Label26", "Ergebnis WS", QString::fromUtf8("Qualität Wärmeschutz nach  DIN 1946-6"), 36,
                        false);
     Label28 = ergebnis("Label28", "Ergebnis I", QString::fromUtf8("wirksame Lüftung durch Infiltration:"), 66,

@@ -180,6 +180,7 @@ void TestGewohnheiten::vorlesen()
             QCOMPARE(vorgelesen(objekt, QAccessible::Value), wert);
     }
     QCOMPARE(vorgelesen(f->Panel2), QStringLiteral("Gebäudeangaben:"));
+    QCOMPARE(vorgelesen(f->Panel5), QStringLiteral("Ergebnisse:"));
     QCOMPARE(QAccessible::queryAccessibleInterface(f->Panel2)->role(), QAccessible::Grouping);
     QCOMPARE(vorgelesen(f->RadioGroup1), QStringLiteral("Gibt es fensterlose Räume ?"));
     // every input of the work view has a name
