@@ -39,7 +39,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     // The work view scrolls where the window is smaller than its panels.
     auto *flaeche = new QWidget;
     setCentralWidget(RollflaecheAnlegen(flaeche, QSize(8 + 985 + 8, 8 + 697 + 8), this));
-    EinpassenEinrichten(this, size(), false);
+    EinpassenEinrichten(this);
     Panel1 = PanelErzeugen("Panel1", QRect(8, 8, 985, 697), flaeche);
     Panel1->setFrameShape(QFrame::NoFrame);
 

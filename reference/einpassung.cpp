@@ -96,18 +96,15 @@ void inhaltRollbar(QWidget *fenster, QSize entwurf)
 class TEinpassung : public QObject
 {
 public:
-    TEinpassung(QWidget *fenster, QSize entwurf, bool rollen)
-        : QObject(fenster), m_entwurf(entwurf), m_rollen(rollen)
-    {
-    }
+    TEinpassung(QWidget *fenster, QSize entwurf) : QObject(fenster), m_entwurf(entwurf) {}
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override
     {
         auto *fenster = static_cast<QWidget *>(objekt);
-        if (ereignis->type() == QEvent::Polish && m_rollen) {
-            m_rollen = false;
+        if (ereignis->type() == QEvent::Polish && m_entwurf.isValid()) {
             inhaltRollbar(fenster, m_entwurf);
+            m_entwurf = QSize();
         } else if (ereignis->type() == QEvent::Show && !ereignis->spontaneous()) {
             einpassen(fenster);
         }
@@ -115,8 +112,8 @@ protected:
     }
 
 private:
+    // Valid until the children have moved into the scroll area.
     QSize m_entwurf;
-    bool m_rollen;
 };
 
 } // namespace
@@ -142,9 +139,9 @@ QScrollArea *RollflaecheAnlegen(QWidget *inhalt, QSize mindestens, QWidget *elte
     return flaeche;
 }
 
-void EinpassenEinrichten(QWidget *fenster, QSize entwurf, bool rollen)
+void EinpassenEinrichten(QWidget *fenster, QSize entwurf)
 {
-    fenster->installEventFilter(new TEinpassung(fenster, entwurf, rollen));
+    fenster->installEventFilter(new TEinpassung(fenster, entwurf));
 }
 
 } // namespace ventoris

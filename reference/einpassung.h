@@ -15,9 +15,10 @@ namespace ventoris {
 // content grows with the area.
 QScrollArea *RollflaecheAnlegen(QWidget *inhalt, QSize mindestens, QWidget *eltern);
 
-// Fits the window into its screen each time it is shown. With 'rollen' its
-// children, laid out at fixed places for the designed size, move into a
-// scroll area once the window is first polished.
-void EinpassenEinrichten(QWidget *fenster, QSize entwurf, bool rollen);
+// Fits the window into its screen each time it is shown. Given the designed
+// size, the window's children, laid out at fixed places for it, move into a
+// scroll area once the window is first polished; without, the window brings
+// its own.
+void EinpassenEinrichten(QWidget *fenster, QSize entwurf = QSize());
 
 } // namespace ventoris

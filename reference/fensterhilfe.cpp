@@ -20,7 +20,7 @@ void FensterEinrichten(QWidget *fenster, const char *name, const QString &titel,
     // comes closest and keeps the designed boxes large enough for their text.
     fenster->setFont(QFont(QStringLiteral("Arial"), 8));
     fenster->resize(breite, hoehe);
-    EinpassenEinrichten(fenster, QSize(breite, hoehe), true);
+    EinpassenEinrichten(fenster, QSize(breite, hoehe));
 }
 
 void FensterOeffnen(QWidget *fenster)
