@@ -1,19 +1,13 @@
 // The input groups driven as a user drives them: the airtightness look, the
 // heat-protection group, the choice fields, the reset, limits and Tab order.
 #include "bedienung.h"
+#include "erwartungen.h"
 
 #include "app/start.h"
 
 #include <QDateEdit>
 #include <QLabel>
 #include <QtTest>
-
-namespace {
-
-const QString W1 = QStringLiteral("Lüftungstechnische Maßnahme (z.B. Forderung dauernd wirksamer Abluftvolumenströme) ist ausreichend,");
-const QColor Grau(128, 128, 128);
-
-} // namespace
 
 class TestEingabegruppen : public QObject
 {

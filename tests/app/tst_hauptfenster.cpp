@@ -1,6 +1,7 @@
 // The main window driven as a user drives it: start page, menu, questions,
 // typing and ticking. The input groups themselves: tst_eingabegruppen.
 #include "bedienung.h"
+#include "erwartungen.h"
 
 #include "app/start.h"
 
@@ -10,21 +11,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QtTest>
-
-namespace {
-
-const QString S2 = QStringLiteral("Keine zusätzliche Maßnahme zur Sicherstellung des Außenluftvolumenstroms für den Feuchteschutz erforderlich.");
-const QString S4 = QStringLiteral("Sicherstellung des notwendigen Außenluftvolumenstroms von Nenn- und reduzierter Lüftung notwendig.");
-const QString S5 = QStringLiteral("Sicherstellung des Außenluftvolumenstroms der Nutzungsstufen muss durch aktives Öffnen der Fenster erfolgen.");
-const QString S6 = QStringLiteral("Lüftungstechnische Maßnahme ist erforderlich !");
-const QString W1 = QStringLiteral("Lüftungstechnische Maßnahme (z.B. Forderung dauernd wirksamer Abluftvolumenströme) ist ausreichend,");
-const QString W2 = QStringLiteral("wenn Lüftung zum Feuchteschutz erreicht wird bei Durchströmung aller Räume");
-const QString R3 = QStringLiteral("Bei erhöhten Anforderungen an Effizienz ist eine ventilatorgestützte Lüftung erforderlich.");
-const QString R6 = QStringLiteral("Bei erhöhten Anforderungen an Schall, Effizienz ist eine ventilatorgestützte Lüftung erforderlich.");
-const QString R1 = QStringLiteral("Bei erhöhten Anforderungen an Schall ist eine ventilatorgestützte Lüftung erforderlich.");
-const QColor Grau(128, 128, 128);
-
-} // namespace
 
 class TestHauptfenster : public QObject
 {
