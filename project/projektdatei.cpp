@@ -46,17 +46,25 @@ std::optional<TGelesenerSatz> SatzErkennen(const QByteArray &inhalt)
 
 SatzLeseErgebnis SatzLesen(const QString &pfad)
 {
+    return SatzLesen(QFile::encodeName(pfad));
+}
+
+SatzLeseErgebnis SatzLesen(const QByteArray &lokalerPfad)
+{
     // Read access is all that opening needs, so a read-only file opens too.
     // One open and one read of up to 1160 bytes give the same layout as
-    // reopening the file for 1160, 1130 and 1109 bytes in turn.
+    // reopening the file for 1160, 1130 and 1109 bytes in turn. O_NONBLOCK
+    // keeps a pipe named like a project file from waiting for a writer; on a
+    // regular file it changes nothing.
     errno = 0;
-    const Deskriptor datei{::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_CLOEXEC)};
+    const Deskriptor datei{::open(lokalerPfad.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
     if (datei.fd < 0)
         return {std::nullopt, DateiFehler::ausErrno(letzterFehler())};
 
     struct stat info {};
-    if (::fstat(datei.fd, &info) == 0 && S_ISDIR(info.st_mode))
+    if (::fstat(datei.fd, &info) == 0 && !S_ISREG(info.st_mode))
         return {std::nullopt, DateiFehler::ausErrno(EISDIR)};
+    const qint64 groesse = info.st_size;
 
     const int gesucht = SatzLaenge(SatzLayout::TProjektSatz);
     QByteArray inhalt(gesucht, '\0');
@@ -78,10 +86,10 @@ SatzLeseErgebnis SatzLesen(const QString &pfad)
     inhalt.truncate(gelesen);
 
     if (std::optional<TGelesenerSatz> satz = SatzErkennen(inhalt))
-        return {std::move(satz), {}};
+        return {std::move(satz), {}, groesse};
     if (lesefehler != 0)
-        return {std::nullopt, DateiFehler::ausErrno(lesefehler)};
-    return {std::nullopt, DateiFehler::ausCode(FehlerDateiende)};
+        return {std::nullopt, DateiFehler::ausErrno(lesefehler), groesse};
+    return {std::nullopt, DateiFehler::ausCode(FehlerDateiende), groesse};
 }
 
 std::optional<DateiFehler> SatzSchreiben(const QString &pfad, const QByteArray &satz)

@@ -17,6 +17,8 @@ namespace ventoris {
 struct SatzLeseErgebnis {
     std::optional<TGelesenerSatz> satz;
     DateiFehler fehler;
+    // Size of the file in bytes; -1 where it could not be opened.
+    qint64 groesse = -1;
 };
 
 // Layout recognition on the bytes that a file supplied: 1160 or more bytes are
@@ -26,10 +28,13 @@ struct SatzLeseErgebnis {
 std::optional<TGelesenerSatz> SatzErkennen(const QByteArray &inhalt);
 
 // Opens the file read-only and reads its record. Failures: the errno of the
-// failed open or read mapped by DateiFehler::ausErrno (a folder gives
-// "Dateizugriff verweigert"); fewer than 1109 bytes give code 100
-// ("Versuch hinter dem Dateiende zu lesen").
+// failed open or read mapped by DateiFehler::ausErrno (a folder, a pipe or a
+// device gives "Dateizugriff verweigert", without waiting for a writer);
+// fewer than 1109 bytes give code 100 ("Versuch hinter dem Dateiende zu lesen").
 SatzLeseErgebnis SatzLesen(const QString &pfad);
+// The same for a path in the file system's own bytes, which need not be valid
+// UTF-8.
+SatzLeseErgebnis SatzLesen(const QByteArray &lokalerPfad);
 
 // Writes the record to pfad, replacing an existing file only once the whole
 // record has been written: a failed save leaves the old file as it was.
