@@ -128,6 +128,7 @@ void TForm1::menueAufbauen()
     Neu1 = eintrag(Programm1, "Neu1", "Neu");
     ffnen1 = eintrag(Programm1, "ffnen1", QString::fromUtf8("Öffnen"));
     Speichern1 = eintrag(Programm1, "Speichern1", "Speichern");
+    Gebaeudeuebersicht1 = eintrag(Programm1, "Gebaeudeuebersicht1", QString::fromUtf8("Gebäudeübersicht …"));
     Druckereinstellung1 = eintrag(Programm1, "Druckereinstellung1", "Druckereinstellung");
     Drucken1 = eintrag(Programm1, "Drucken1", "Ergebnis drucken");
     Seitenansicht1 = eintrag(Programm1, "Seitenansicht1", QString::fromUtf8("Seitenansicht …"));

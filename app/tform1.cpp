@@ -70,6 +70,7 @@ void TForm1::reaktionenVerbinden()
     connect(Beenden1, &QAction::triggered, this, &TForm1::Beenden1Click);
     connect(ffnen1, &QAction::triggered, this, &TForm1::ffnen1Click);
     connect(Speichern1, &QAction::triggered, this, &TForm1::Speichern1Click);
+    connect(Gebaeudeuebersicht1, &QAction::triggered, this, &TForm1::Gebaeudeuebersicht1Click);
 
     connect(RadioGroup1, &TRadioGroup::Click, this, &TForm1::RadioGroup1Click);
     connect(RadioGroup2, &TRadioGroup::Click, this, &TForm1::RadioGroup2Click);

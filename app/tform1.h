@@ -19,6 +19,7 @@ class QPushButton;
 class TAuswahlfeld;
 namespace ventoris {
 struct TBlattDaten;
+class TGebaeudeuebersicht;
 }
 class TBild;
 class TErgebnisfeld;
@@ -79,6 +80,9 @@ public:
     // shows the general error report.
     void ProjektOeffnen(const QString &pfad);
     void Speichern1Click();
+    // "Gebäudeübersicht …": asks for a folder and opens its overview.
+    void Gebaeudeuebersicht1Click();
+    ventoris::TGebaeudeuebersicht *GebaeudeuebersichtOeffnen(const QString &ordner);
     void Druckereinstellung1Click();
     void Drucken1Click();
     void Seitenansicht1Click();
@@ -146,7 +150,7 @@ public:
 
     // main menu
     QMenu *Programm1, *berlassungsbedingungen1;
-    QAction *Neu1, *ffnen1, *Speichern1, *Druckereinstellung1, *Drucken1, *Seitenansicht1, *PdfSpeichern1, *Beenden1;
+    QAction *Neu1, *ffnen1, *Speichern1, *Gebaeudeuebersicht1, *Druckereinstellung1, *Drucken1, *Seitenansicht1, *PdfSpeichern1, *Beenden1;
     QAction *Logoeinbindung1, *InformationenzurDIN194661, *Info1, *Kontakt1,
         *berlassungsbedingungen3, *Startseite2;
 

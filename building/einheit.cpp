@@ -121,6 +121,7 @@ QString MassnahmeText(TMassnahme m)
 TEinheit EinheitLesen(const QByteArray &lokalerPfad, const QString &name)
 {
     TEinheit e;
+    e.pfad = lokalerPfad;
     e.text[SpalteDatei] = name;
     QStringList hinweise;
     if (!namenGueltig(lokalerPfad))

@@ -48,6 +48,7 @@ bool IstZahlenspalte(int spalte);
 enum class TMassnahme { Keine, Erforderlich, NichtErforderlich, Abluft };
 
 struct TEinheit {
+    QByteArray pfad; // in the file system's own bytes; empty for the total
     std::array<QString, SpaltenAnzahl> text;
     bool gelesen = false; // false: only the file name and the note are filled
     TMassnahme massnahme = TMassnahme::Keine;

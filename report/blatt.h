@@ -11,8 +11,9 @@ namespace ventoris {
 // area (x to the right, y downwards). Building it needs no printer, so the
 // layout can be checked without one; BlattZeichnen turns it into pages.
 
-// The four font settings of the document; all are "Arial", black.
-enum class TSchrift { Titel, Abschnitt, Text, Fusszeile };
+// The font settings of the documents; all are "Arial", black. The result
+// sheet uses the first four, the building overview's table the last two.
+enum class TSchrift { Titel, Abschnitt, Text, Fusszeile, Tabelle, TabelleFett };
 
 // Character cell height (ascent + descent) of a setting, in 0.1 mm.
 int ZellenHoehe(TSchrift schrift);
@@ -37,11 +38,21 @@ struct TBlattBild {
     QImage bild;
 };
 
+// A straight line, 0.2 mm wide.
+struct TBlattLinie {
+    int seite = 1;
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+};
+
 struct TBlatt {
     // every page is printed, even one that carries nothing
     int seiten = 0;
     QVector<TBlattText> texte;
     QVector<TBlattBild> bilder;
+    QVector<TBlattLinie> linien;
 };
 
 } // namespace ventoris

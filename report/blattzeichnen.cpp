@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPen>
 #include <QPrinter>
 
 namespace ventoris {
@@ -45,6 +46,18 @@ QFont BlattSchrift(TSchrift schrift, QPaintDevice *geraet, qreal *oberlaenge)
     return font;
 }
 
+qreal BlattTextBreite(TSchrift schrift, const QString &text)
+{
+    // Measured at a large pixel size, which no screen resolution changes, and
+    // scaled to the setting's cell height.
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(IstFett(schrift));
+    font.setStyleStrategy(QFont::PreferOutline);
+    font.setPixelSize(Messgroesse);
+    const QFontMetricsF m(font);
+    return m.horizontalAdvance(text) * ZellenHoehe(schrift) / (m.ascent() + m.descent());
+}
+
 bool BlattZeichnen(const TBlatt &blatt, QPainter &maler, const std::function<bool()> &neueSeite)
 {
     QPaintDevice *geraet = maler.device();
@@ -61,6 +74,11 @@ bool BlattZeichnen(const TBlatt &blatt, QPainter &maler, const std::function<boo
                 continue;
             maler.drawImage(QRectF(mass.punkt(b.links, b.oben), mass.punkt(b.rechts, b.unten)), b.bild);
         }
+        maler.setPen(QPen(Qt::black, 2 * mass.y));
+        for (const TBlattLinie &l : blatt.linien)
+            if (l.seite == seite)
+                maler.drawLine(mass.punkt(l.x1, l.y1), mass.punkt(l.x2, l.y2));
+        maler.setPen(Qt::black);
         // Texts of one setting share a font; it is built once per page and setting.
         TSchrift aktuell = TSchrift::Text;
         qreal oberlaenge = 0;

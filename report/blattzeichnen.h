@@ -17,6 +17,9 @@ namespace ventoris {
 // cell's top to the baseline.
 QFont BlattSchrift(TSchrift schrift, QPaintDevice *geraet, qreal *oberlaenge = nullptr);
 
+// Width of a text in a setting, in 0.1 mm, whatever the device.
+qreal BlattTextBreite(TSchrift schrift, const QString &text);
+
 // Draws all pages onto an active painter. The painter's origin must be the
 // top-left corner of the printable area; 'neueSeite' is called between pages
 // and returns false when the device could not start one.

@@ -30,14 +30,14 @@ public:
     TWarteCursor &operator=(const TWarteCursor &) = delete;
 };
 
-// Draws both pages onto the printer in one job; a failure reaches the general
-// error report.
-void blattDrucken(QWidget *parent, QPrinter &drucker, const TBlattDaten &daten)
+} // namespace
+
+void BlattDrucken(QWidget *parent, QPrinter &drucker, const TBlatt &blatt)
 {
     int fehler = 0;
     try {
         TWarteCursor warten;
-        if (!BlattZeichnen(ErgebnisblattAufbauen(daten), drucker))
+        if (!BlattZeichnen(blatt, drucker))
             fehler = EIO;
     } catch (const std::bad_alloc &) {
         fehler = ENOMEM;
@@ -46,7 +46,45 @@ void blattDrucken(QWidget *parent, QPrinter &drucker, const TBlattDaten &daten)
         AllgemeinerFehlerbericht(parent, DateiFehler::ausErrno(fehler));
 }
 
-} // namespace
+void BlattSeitenansicht(QWidget *parent, QPrinter &drucker, const TBlatt &blatt)
+{
+    QPrintPreviewDialog dialog(&drucker, parent);
+    dialog.setObjectName(QStringLiteral("Seitenansicht"));
+    dialog.setWindowTitle(QStringLiteral("Seitenansicht"));
+    if (parent)
+        dialog.resize(parent->window()->size());
+    // The preview asks for the pages again after a change of its page set-up,
+    // and once more when the user prints from it.
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&](QPrinter *geraet) { BlattDrucken(&dialog, *geraet, blatt); });
+    dialog.exec();
+}
+
+void BlattAlsPdfSpeichern(QWidget *parent, const QString &dialogTitel, const std::function<TBlatt()> &aufbauen,
+                          QPageLayout::Orientation lage, const QString &dokumentTitel, const QString &vorschlag)
+{
+    QFileDialog dialog(parent, dialogTitel);
+    dialog.setObjectName(QStringLiteral("PdfSpeichernDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("PDF-Dokument (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (!vorschlag.isEmpty())
+        dialog.selectFile(vorschlag);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString pfad = dialog.selectedFiles().constFirst();
+
+    int fehler = 0;
+    try {
+        TWarteCursor warten;
+        fehler = BlattPdfSchreiben(aufbauen(), pfad, lage, dokumentTitel);
+    } catch (const std::bad_alloc &) {
+        fehler = ENOMEM;
+    }
+    if (fehler != 0)
+        AllgemeinerFehlerbericht(parent, DateiFehler::ausErrno(fehler));
+}
 
 void Druckereinstellung(QWidget *parent, QPrinter &drucker)
 {
@@ -70,44 +108,19 @@ void ErgebnisDrucken(QWidget *parent, QPrinter &drucker, const TBlattDaten &date
     // The document is always printed in full.
     drucker.setPrintRange(QPrinter::AllPages);
     drucker.setPageRanges(QPageRanges());
-    blattDrucken(parent, drucker, daten);
+    BlattDrucken(parent, drucker, ErgebnisblattAufbauen(daten));
 }
 
 void ErgebnisSeitenansicht(QWidget *parent, QPrinter &drucker, const TBlattDaten &daten)
 {
-    QPrintPreviewDialog dialog(&drucker, parent);
-    dialog.setObjectName(QStringLiteral("Seitenansicht"));
-    dialog.setWindowTitle(QStringLiteral("Seitenansicht"));
-    if (parent)
-        dialog.resize(parent->window()->size());
-    // The preview asks for the pages again after a change of its page set-up,
-    // and once more when the user prints from it.
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&](QPrinter *geraet) { blattDrucken(&dialog, *geraet, daten); });
-    dialog.exec();
+    BlattSeitenansicht(parent, drucker, ErgebnisblattAufbauen(daten));
 }
 
 void ErgebnisAlsPdfSpeichern(QWidget *parent, const TBlattDaten &daten)
 {
-    QFileDialog dialog(parent, QStringLiteral("Ergebnis als PDF speichern"));
-    dialog.setObjectName(QStringLiteral("PdfSpeichernDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("PDF-Dokument (*.pdf)"));
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    const QString pfad = dialog.selectedFiles().constFirst();
-
-    int fehler = 0;
-    try {
-        TWarteCursor warten;
-        fehler = ErgebnisPdfSchreiben(ErgebnisblattAufbauen(daten), pfad);
-    } catch (const std::bad_alloc &) {
-        fehler = ENOMEM;
-    }
-    if (fehler != 0)
-        AllgemeinerFehlerbericht(parent, DateiFehler::ausErrno(fehler));
+    BlattAlsPdfSpeichern(
+        parent, QStringLiteral("Ergebnis als PDF speichern"), [&daten] { return ErgebnisblattAufbauen(daten); },
+        QPageLayout::Portrait, QStringLiteral("Bewertung lüftungstechnischer Maßnahmen nach DIN 1946-6"));
 }
 
 } // namespace ventoris

@@ -1,11 +1,31 @@
 #pragma once
 
+#include "report/blatt.h"
 #include "report/blattdaten.h"
+
+#include <QPageLayout>
+
+#include <functional>
 
 class QPrinter;
 class QWidget;
 
 namespace ventoris {
+
+// One job of the whole document on the printer; a failure reaches the general
+// error report.
+void BlattDrucken(QWidget *parent, QPrinter &drucker, const TBlatt &blatt);
+
+// The document's pages as printing draws them, in a preview from which the
+// user may also print.
+void BlattSeitenansicht(QWidget *parent, QPrinter &drucker, const TBlatt &blatt);
+
+// Asks for a file name (proposing 'vorschlag' where given) and writes the
+// document, built only then, into an A4 PDF. A failure leaves no file behind
+// and shows the general error report.
+void BlattAlsPdfSpeichern(QWidget *parent, const QString &dialogTitel, const std::function<TBlatt()> &aufbauen,
+                          QPageLayout::Orientation lage, const QString &dokumentTitel,
+                          const QString &vorschlag = QString());
 
 // "Druckereinstellung": the page set-up dialog on the program's one printer;
 // what the user chooses there stays for the later prints of this run.

@@ -190,13 +190,16 @@ int ZellenHoehe(TSchrift schrift)
         return 40;
     case TSchrift::Fusszeile:
         return 30;
+    case TSchrift::Tabelle:
+    case TSchrift::TabelleFett:
+        return 20;
     }
     return 40;
 }
 
 bool IstFett(TSchrift schrift)
 {
-    return schrift == TSchrift::Titel || schrift == TSchrift::Abschnitt;
+    return schrift == TSchrift::Titel || schrift == TSchrift::Abschnitt || schrift == TSchrift::TabelleFett;
 }
 
 TBlatt ErgebnisblattAufbauen(const TBlattDaten &daten)

@@ -24,6 +24,13 @@ int LetzterFehler()
 
 int ErgebnisPdfSchreiben(const TBlatt &blatt, const QString &pfad)
 {
+    return BlattPdfSchreiben(blatt, pfad, QPageLayout::Portrait,
+                             QStringLiteral("Bewertung lüftungstechnischer Maßnahmen nach DIN 1946-6"));
+}
+
+int BlattPdfSchreiben(const TBlatt &blatt, const QString &pfad, QPageLayout::Orientation lage,
+                      const QString &titel)
+{
     QSaveFile datei(pfad);
     errno = 0;
     if (!datei.open(QIODevice::WriteOnly))
@@ -32,9 +39,9 @@ int ErgebnisPdfSchreiben(const TBlatt &blatt, const QString &pfad)
     bool gezeichnet = false;
     {
         QPdfWriter pdf(&datei);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), lage, QMarginsF(0, 0, 0, 0)));
         pdf.setCreator(QStringLiteral("Ventoris Lüftungskonzept"));
-        pdf.setTitle(QStringLiteral("Bewertung lüftungstechnischer Maßnahmen nach DIN 1946-6"));
+        pdf.setTitle(titel);
         gezeichnet = BlattZeichnen(blatt, pdf);
     }
     int fehler = 0;

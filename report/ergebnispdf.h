@@ -2,6 +2,7 @@
 
 #include "report/blatt.h"
 
+#include <QPageLayout>
 #include <QString>
 
 namespace ventoris {
@@ -11,5 +12,9 @@ namespace ventoris {
 // temporary and only replaces 'pfad' when complete. Returns 0 on success,
 // otherwise the errno of the failure (EIO when the system named none).
 int ErgebnisPdfSchreiben(const TBlatt &blatt, const QString &pfad);
+
+// The same for any document, on A4 pages of the given orientation.
+int BlattPdfSchreiben(const TBlatt &blatt, const QString &pfad, QPageLayout::Orientation lage,
+                      const QString &titel);
 
 } // namespace ventoris

@@ -2,6 +2,8 @@
 // work view with a complete case. Usage: bildschirmfoto <folder>
 #include "app/start.h"
 #include "app/steuerelemente.h"
+#include "overview/gebaeudeuebersicht.h"
+#include "project/projektsatz.h"
 
 #include "reference/hinweise.h"
 #include "reference/information.h"
@@ -14,6 +16,10 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 int main(int argc, char *argv[])
@@ -47,5 +53,36 @@ int main(int argc, char *argv[])
     fenster->Info1Click();
     for (QWidget *w : nebenfenster)
         w->grab().save(ordner + "/" + w->objectName() + ".png");
+
+    // a building of eight flats, one of them damaged
+    QTemporaryDir haus;
+    ventoris::TProjektSatz satz;
+    const QStringList felder = {"", "Lindenweg 12", "00000 Musterstadt", "09.12.26", "A. Planer", "", "",
+                                "MFH als eingeschossige Nutzungseinheit", "windschwach", "", "", "nein", "1978",
+                                "nein", "1", "1", "0", "nein", "", "", "mittlerer Gebäudebestand"};
+    for (int nr = 1; nr <= felder.size(); ++nr)
+        satz.SetzeText(nr, felder[nr - 1]);
+    const char *flaechen[] = {"54,5", "72", "88,3", "61", "95", "120,5", "47"};
+    for (int i = 0; i < 7; ++i) {
+        satz.SetzeText(1, QStringLiteral("Wohnung %1").arg(i + 1));
+        satz.SetzeText(10, QLatin1String(flaechen[i]));
+        satz.SetzeText(21, i % 3 == 0 ? QStringLiteral("freie Lüftung bei Modernisierung als eingeschossige NE")
+                                      : QStringLiteral("mittlerer Gebäudebestand"));
+        QFile datei(haus.filePath(QStringLiteral("Wohnung_%1.lkz").arg(i + 1)));
+        datei.open(QIODevice::WriteOnly);
+        datei.write(satz.Bytes());
+    }
+    QFile kaputt(haus.filePath(QStringLiteral("Wohnung_8.lkz")));
+    kaputt.open(QIODevice::WriteOnly);
+    kaputt.write(QByteArray(812, 'x'));
+    kaputt.close();
+    ventoris::TGebaeudeuebersicht *uebersicht = fenster->GebaeudeuebersichtOeffnen(haus.path());
+    QSignalSpy gelesen(uebersicht, &ventoris::TGebaeudeuebersicht::Gelesen);
+    if (!gelesen.wait(5000))
+        return 1;
+    uebersicht->resize(1270, 420);
+    uebersicht->Tabelle->horizontalScrollBar()->setValue(1000);
+    QApplication::processEvents();
+    uebersicht->grab().save(ordner + "/gebaeudeuebersicht.png");
     return 0;
 }

@@ -1,0 +1,217 @@
+#include "overview/gebaeudeuebersicht.h"
+
+#include "overview/gebaeudemodell.h"
+#include "reference/einpassung.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileSystemWatcher>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTableView>
+#include <QThread>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace ventoris {
+
+namespace {
+
+// Folders with more files than this show a progress bar while they are read.
+constexpr int FortschrittAb = 300;
+
+QPushButton *knopf(const char *name, const QString &text, QWidget *eltern)
+{
+    auto *k = new QPushButton(text, eltern);
+    k->setObjectName(QLatin1String(name));
+    return k;
+}
+
+} // namespace
+
+TGebaeudeuebersicht::TGebaeudeuebersicht(const QString &ordner, QWidget *eltern)
+    : QWidget(eltern, Qt::Window), m_ordner(ordner)
+{
+    setObjectName(QStringLiteral("Gebaeudeuebersicht"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Gebäudeübersicht – ") + QDir::toNativeSeparators(ordner));
+    resize(1200, 640);
+
+    Modell = new TGebaeudeModell(this);
+    Filter = new TGebaeudeFilter(Modell, this);
+
+    Suche = new QLineEdit(this);
+    Suche->setObjectName(QStringLiteral("Suche"));
+    Suche->setPlaceholderText(QStringLiteral("Zeilen filtern …"));
+    Suche->setClearButtonEnabled(true);
+    Suche->setAccessibleName(QStringLiteral("Filter"));
+    connect(Suche, &QLineEdit::textChanged, Filter, &QSortFilterProxyModel::setFilterFixedString);
+
+    Tabelle = new QTableView(this);
+    Tabelle->setObjectName(QStringLiteral("Tabelle"));
+    Tabelle->setAccessibleName(QStringLiteral("Nutzungseinheiten"));
+    Tabelle->setModel(Filter);
+    Tabelle->setSortingEnabled(true);
+    Tabelle->sortByColumn(-1, Qt::AscendingOrder);
+    Tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Tabelle->setWordWrap(false);
+    Tabelle->verticalHeader()->hide();
+    Tabelle->verticalHeader()->setDefaultSectionSize(Tabelle->fontMetrics().height() + 6);
+    connect(Tabelle, &QTableView::activated, this, &TGebaeudeuebersicht::zeileGewaehlt);
+
+    Fortschritt = new QProgressBar(this);
+    Fortschritt->setObjectName(QStringLiteral("Fortschritt"));
+    Fortschritt->setFormat(QStringLiteral("%v von %m Dateien gelesen"));
+    Abbrechen = knopf("Abbrechen", QStringLiteral("Abbrechen"), this);
+    connect(Abbrechen, &QPushButton::clicked, this, [this] {
+        if (m_fortschritt)
+            m_fortschritt->abbrechen = true;
+    });
+    Status = new QLabel(this);
+    Status->setObjectName(QStringLiteral("Status"));
+
+    Drucken = knopf("Drucken", QStringLiteral("Drucken …"), this);
+    Seitenansicht = knopf("Seitenansicht", QStringLiteral("Seitenansicht …"), this);
+    PdfSpeichern = knopf("PdfSpeichern", QStringLiteral("Als PDF speichern …"), this);
+    CsvSpeichern = knopf("CsvSpeichern", QStringLiteral("Als CSV speichern …"), this);
+    connect(Drucken, &QPushButton::clicked, this, &TGebaeudeuebersicht::drucken);
+    connect(Seitenansicht, &QPushButton::clicked, this, &TGebaeudeuebersicht::seitenansicht);
+    connect(PdfSpeichern, &QPushButton::clicked, this, &TGebaeudeuebersicht::pdfSpeichern);
+    connect(CsvSpeichern, &QPushButton::clicked, this, &TGebaeudeuebersicht::csvSpeichern);
+
+    auto *oben = new QHBoxLayout;
+    oben->addWidget(new QLabel(QStringLiteral("Filter:"), this));
+    oben->addWidget(Suche, 1);
+    auto *unten = new QHBoxLayout;
+    unten->addWidget(Status, 1);
+    unten->addWidget(Fortschritt);
+    unten->addWidget(Abbrechen);
+    for (QPushButton *k : {Drucken, Seitenansicht, PdfSpeichern, CsvSpeichern})
+        unten->addWidget(k);
+    auto *spalte = new QVBoxLayout(this);
+    spalte->addLayout(oben);
+    spalte->addWidget(Tabelle, 1);
+    spalte->addLayout(unten);
+    Fortschritt->hide();
+    Abbrechen->hide();
+    EinpassenEinrichten(this);
+
+    // Changes by this or another program come in bursts; one reading follows.
+    m_aenderung.setSingleShot(true);
+    m_aenderung.setInterval(250);
+    connect(&m_aenderung, &QTimer::timeout, this, &TGebaeudeuebersicht::lesen);
+    m_waechter = new QFileSystemWatcher(this);
+    connect(m_waechter, &QFileSystemWatcher::directoryChanged, &m_aenderung, qOverload<>(&QTimer::start));
+    connect(m_waechter, &QFileSystemWatcher::fileChanged, &m_aenderung, qOverload<>(&QTimer::start));
+
+    m_fortschrittsUhr.setInterval(50);
+    connect(&m_fortschrittsUhr, &QTimer::timeout, this, &TGebaeudeuebersicht::fortschrittZeigen);
+    lesen();
+}
+
+TGebaeudeuebersicht::~TGebaeudeuebersicht()
+{
+    if (m_leser) {
+        m_fortschritt->abbrechen = true;
+        m_leser->disconnect(this);
+        m_leser->wait();
+        delete m_leser;
+    }
+}
+
+const TGebaeude &TGebaeudeuebersicht::Gebaeude() const
+{
+    return Modell->Gebaeude();
+}
+
+void TGebaeudeuebersicht::lesen()
+{
+    if (m_leser) {
+        // a change during a reading: that reading is stale, read once more
+        m_nochmal = true;
+        m_fortschritt->abbrechen = true;
+        return;
+    }
+    m_fortschritt = std::make_shared<TLeseFortschritt>();
+    auto ergebnis = std::make_shared<TGebaeude>();
+    m_leser = QThread::create([ordner = m_ordner, fortschritt = m_fortschritt, ergebnis] {
+        *ergebnis = GebaeudeLesen(ordner, fortschritt.get());
+    });
+    connect(m_leser, &QThread::finished, this, [this, ergebnis] { gelesen(ergebnis); });
+    m_leser->start();
+    m_fortschrittsUhr.start();
+}
+
+void TGebaeudeuebersicht::gelesen(const std::shared_ptr<TGebaeude> &ergebnis)
+{
+    m_leser->wait();
+    delete m_leser;
+    m_leser = nullptr;
+    m_fortschrittsUhr.stop();
+    Fortschritt->hide();
+    Abbrechen->hide();
+    if (m_nochmal) {
+        m_nochmal = false;
+        lesen();
+        return;
+    }
+    const bool erstes = Modell->Gebaeude().ordner.isEmpty();
+    Modell->Setzen(*ergebnis);
+    if (erstes) {
+        // columns as wide as their texts, the long sentences within reason
+        Tabelle->resizeColumnsToContents();
+        for (int k = 0; k < SpaltenAnzahl; ++k)
+            Tabelle->setColumnWidth(k, std::min(Tabelle->columnWidth(k), 260));
+    }
+    if (!ergebnis->fehler.isEmpty())
+        Status->setText(ergebnis->fehler);
+    else if (ergebnis->abgebrochen)
+        Status->setText(QStringLiteral("Lesen abgebrochen: %1 von %2 Dateien gelesen.")
+                            .arg(ergebnis->einheiten.size())
+                            .arg(m_fortschritt->gesamt.load()));
+    else
+        Status->setText(QStringLiteral("%1 Dateien gelesen.").arg(ergebnis->einheiten.size()));
+    beobachten();
+    emit Gelesen();
+}
+
+void TGebaeudeuebersicht::fortschrittZeigen()
+{
+    const int gesamt = m_fortschritt->gesamt;
+    if (gesamt <= FortschrittAb)
+        return;
+    Fortschritt->setRange(0, gesamt);
+    Fortschritt->setValue(m_fortschritt->fertig);
+    Fortschritt->show();
+    Abbrechen->show();
+}
+
+void TGebaeudeuebersicht::beobachten()
+{
+    // The folder tells of files added, removed or saved through a rename; the
+    // files themselves of changes written in place.
+    QStringList pfade{m_ordner};
+    for (const TEinheit &e : Modell->Gebaeude().einheiten)
+        pfade << QFile::decodeName(e.pfad);
+    const QStringList alt = m_waechter->files() + m_waechter->directories();
+    if (!alt.isEmpty())
+        m_waechter->removePaths(alt);
+    m_waechter->addPaths(pfade);
+}
+
+void TGebaeudeuebersicht::zeileGewaehlt(const QModelIndex &index)
+{
+    const int zeile = Filter->mapToSource(index).row();
+    if (zeile < 0 || Modell->IstSumme(zeile))
+        return;
+    emit Oeffnen(QFile::decodeName(Modell->Einheit(zeile).pfad));
+}
+
+} // namespace ventoris

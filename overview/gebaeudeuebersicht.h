@@ -1,0 +1,86 @@
+#pragma once
+
+#include "building/gebaeude.h"
+#include "report/blatt.h"
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QFileSystemWatcher;
+class QLabel;
+class QLineEdit;
+class QPrinter;
+class QProgressBar;
+class QPushButton;
+class QTableView;
+class QThread;
+
+namespace ventoris {
+
+class TGebaeudeFilter;
+class TGebaeudeModell;
+
+// The building overview: every unit of one folder in a table that follows the
+// folder by itself. It reads the folder on a thread of its own, so the window
+// stays responsive; it never writes to the units' files.
+class TGebaeudeuebersicht : public QWidget
+{
+    Q_OBJECT
+public:
+    TGebaeudeuebersicht(const QString &ordner, QWidget *eltern);
+    ~TGebaeudeuebersicht() override;
+
+    const QString &Ordner() const { return m_ordner; }
+    const TGebaeude &Gebaeude() const;
+    // Whether a reading is under way.
+    bool Liest() const { return m_leser != nullptr; }
+
+    // The company logo of the printed overview, as the result sheet has it.
+    std::function<QImage()> LogoQuelle;
+
+    TGebaeudeModell *Modell = nullptr;
+    TGebaeudeFilter *Filter = nullptr;
+    QTableView *Tabelle = nullptr;
+    QLineEdit *Suche = nullptr;
+    QProgressBar *Fortschritt = nullptr;
+    QPushButton *Abbrechen = nullptr;
+    QLabel *Status = nullptr;
+    QPushButton *Drucken = nullptr, *Seitenansicht = nullptr, *PdfSpeichern = nullptr, *CsvSpeichern = nullptr;
+
+signals:
+    // A unit's file, chosen with a double click or Return.
+    void Oeffnen(const QString &pfad);
+    // A reading has been shown.
+    void Gelesen();
+
+private:
+    void lesen();
+    void gelesen(const std::shared_ptr<TGebaeude> &ergebnis);
+    void fortschrittZeigen();
+    void zeileGewaehlt(const QModelIndex &index);
+    void beobachten();
+    void drucken();
+    void seitenansicht();
+    void pdfSpeichern();
+    void csvSpeichern();
+    // what prints, previews and PDFs show: all units in file-name order
+    TBlatt blatt() const;
+    QPrinter &drucker();
+    // a file in the building's folder, for the save dialogs to propose
+    QString vorschlag(const QString &endung) const;
+
+    QString m_ordner;
+    QThread *m_leser = nullptr;
+    std::shared_ptr<TLeseFortschritt> m_fortschritt;
+    bool m_nochmal = false;
+    QTimer m_fortschrittsUhr;
+    QTimer m_aenderung;
+    QFileSystemWatcher *m_waechter = nullptr;
+    std::unique_ptr<QPrinter> m_drucker;
+};
+
+} // namespace ventoris

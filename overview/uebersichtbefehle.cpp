@@ -1,0 +1,108 @@
+// The building overview's commands: opening it from the main window, printing,
+// the preview, the PDF and the CSV.
+#include "app/tform1.h"
+#include "building/gebaeudecsv.h"
+#include "overview/gebaeudeuebersicht.h"
+#include "project/dateifehler.h"
+#include "project/projektdatei.h"
+#include "report/druckbefehle.h"
+#include "report/logofenster.h"
+#include "report/uebersichtblatt.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+
+using namespace ventoris;
+
+void TForm1::Gebaeudeuebersicht1Click()
+{
+    QFileDialog dialog(this, QStringLiteral("Gebäudeübersicht – Ordner wählen"));
+    dialog.setObjectName(QStringLiteral("OrdnerDialog"));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (!AktuellesProjekt.isEmpty())
+        dialog.setDirectory(QFileInfo(AktuellesProjekt).absolutePath());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    GebaeudeuebersichtOeffnen(dialog.selectedFiles().constFirst());
+}
+
+TGebaeudeuebersicht *TForm1::GebaeudeuebersichtOeffnen(const QString &ordner)
+{
+    auto *fenster = new TGebaeudeuebersicht(QDir(ordner).absolutePath(), this);
+    fenster->LogoQuelle = [this] { return Form5->Logo(); };
+    connect(fenster, &TGebaeudeuebersicht::Oeffnen, this, [this](const QString &pfad) {
+        ProjektOeffnen(pfad);
+        raise();
+        activateWindow();
+    });
+    fenster->show();
+    return fenster;
+}
+
+namespace ventoris {
+
+TBlatt TGebaeudeuebersicht::blatt() const
+{
+    return UebersichtblattAufbauen(QDir::toNativeSeparators(m_ordner), Gebaeude().einheiten, Gebaeude().summe,
+                                   LogoQuelle ? LogoQuelle() : QImage(), QDate::currentDate());
+}
+
+QPrinter &TGebaeudeuebersicht::drucker()
+{
+    // A printer of its own: the table prints in landscape, the result sheet
+    // in portrait on the main window's printer.
+    if (!m_drucker) {
+        m_drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_drucker->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
+    }
+    return *m_drucker;
+}
+
+QString TGebaeudeuebersicht::vorschlag(const QString &endung) const
+{
+    return QDir(m_ordner).filePath(QStringLiteral("Gebäudeübersicht.") + endung);
+}
+
+void TGebaeudeuebersicht::drucken()
+{
+    QPrintDialog dialog(&drucker(), this);
+    dialog.setObjectName(QStringLiteral("PrintDialog1"));
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    drucker().setPrintRange(QPrinter::AllPages);
+    drucker().setPageRanges(QPageRanges());
+    BlattDrucken(this, drucker(), blatt());
+}
+
+void TGebaeudeuebersicht::seitenansicht()
+{
+    BlattSeitenansicht(this, drucker(), blatt());
+}
+
+void TGebaeudeuebersicht::pdfSpeichern()
+{
+    BlattAlsPdfSpeichern(
+        this, QStringLiteral("Gebäudeübersicht als PDF speichern"), [this] { return blatt(); },
+        QPageLayout::Landscape, QStringLiteral("Gebäudeübersicht"), vorschlag(QStringLiteral("pdf")));
+}
+
+void TGebaeudeuebersicht::csvSpeichern()
+{
+    QFileDialog dialog(this, QStringLiteral("Gebäudeübersicht als CSV speichern"));
+    dialog.setObjectName(QStringLiteral("CsvSpeichernDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("CSV-Datei (*.csv)"));
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.selectFile(vorschlag(QStringLiteral("csv")));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    if (const auto fehler = SatzSchreiben(dialog.selectedFiles().constFirst(), GebaeudeCsv(Gebaeude())))
+        AllgemeinerFehlerbericht(this, *fehler);
+}
+
+} // namespace ventoris
