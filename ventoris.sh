@@ -71,6 +71,7 @@ bench)
         done
     fi
     if [ -x ./build-bench/bench/report/bench_ergebnispdf ]; then ./build-bench/bench/report/bench_ergebnispdf; fi
+    ./build-bench/bench/building/bench_gebaeude 10000
     ;;
 paket)
     pakete_installieren "${PAKETE_BAU[@]}" "${PAKETE_PAKET[@]}"

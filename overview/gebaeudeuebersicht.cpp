@@ -1,11 +1,11 @@
 #include "overview/gebaeudeuebersicht.h"
 
 #include "overview/gebaeudemodell.h"
+#include "overview/ordnerwaechter.h"
 #include "reference/einpassung.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileSystemWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -107,9 +107,8 @@ TGebaeudeuebersicht::TGebaeudeuebersicht(const QString &ordner, QWidget *eltern)
     m_aenderung.setSingleShot(true);
     m_aenderung.setInterval(250);
     connect(&m_aenderung, &QTimer::timeout, this, &TGebaeudeuebersicht::lesen);
-    m_waechter = new QFileSystemWatcher(this);
-    connect(m_waechter, &QFileSystemWatcher::directoryChanged, &m_aenderung, qOverload<>(&QTimer::start));
-    connect(m_waechter, &QFileSystemWatcher::fileChanged, &m_aenderung, qOverload<>(&QTimer::start));
+    auto *waechter = new TOrdnerWaechter(ordner, this);
+    connect(waechter, &TOrdnerWaechter::Geaendert, &m_aenderung, qOverload<>(&QTimer::start));
 
     m_fortschrittsUhr.setInterval(50);
     connect(&m_fortschrittsUhr, &QTimer::timeout, this, &TGebaeudeuebersicht::fortschrittZeigen);
@@ -166,6 +165,7 @@ void TGebaeudeuebersicht::gelesen(const std::shared_ptr<TGebaeude> &ergebnis)
     Modell->Setzen(*ergebnis);
     if (erstes) {
         // columns as wide as their texts, the long sentences within reason
+        Tabelle->horizontalHeader()->setResizeContentsPrecision(200);
         Tabelle->resizeColumnsToContents();
         for (int k = 0; k < SpaltenAnzahl; ++k)
             Tabelle->setColumnWidth(k, std::min(Tabelle->columnWidth(k), 260));
@@ -178,7 +178,6 @@ void TGebaeudeuebersicht::gelesen(const std::shared_ptr<TGebaeude> &ergebnis)
                             .arg(m_fortschritt->gesamt.load()));
     else
         Status->setText(QStringLiteral("%1 Dateien gelesen.").arg(ergebnis->einheiten.size()));
-    beobachten();
     emit Gelesen();
 }
 
@@ -191,19 +190,6 @@ void TGebaeudeuebersicht::fortschrittZeigen()
     Fortschritt->setValue(m_fortschritt->fertig);
     Fortschritt->show();
     Abbrechen->show();
-}
-
-void TGebaeudeuebersicht::beobachten()
-{
-    // The folder tells of files added, removed or saved through a rename; the
-    // files themselves of changes written in place.
-    QStringList pfade{m_ordner};
-    for (const TEinheit &e : Modell->Gebaeude().einheiten)
-        pfade << QFile::decodeName(e.pfad);
-    const QStringList alt = m_waechter->files() + m_waechter->directories();
-    if (!alt.isEmpty())
-        m_waechter->removePaths(alt);
-    m_waechter->addPaths(pfade);
 }
 
 void TGebaeudeuebersicht::zeileGewaehlt(const QModelIndex &index)

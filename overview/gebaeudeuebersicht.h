@@ -10,7 +10,6 @@
 #include <functional>
 #include <memory>
 
-class QFileSystemWatcher;
 class QLabel;
 class QLineEdit;
 class QPrinter;
@@ -62,7 +61,6 @@ private:
     void gelesen(const std::shared_ptr<TGebaeude> &ergebnis);
     void fortschrittZeigen();
     void zeileGewaehlt(const QModelIndex &index);
-    void beobachten();
     void drucken();
     void seitenansicht();
     void pdfSpeichern();
@@ -79,7 +77,6 @@ private:
     bool m_nochmal = false;
     QTimer m_fortschrittsUhr;
     QTimer m_aenderung;
-    QFileSystemWatcher *m_waechter = nullptr;
     std::unique_ptr<QPrinter> m_drucker;
 };
 

@@ -1,18 +1,30 @@
-// Reading and computing a building of many units, beside the yardstick of
-// reading the same files' bytes alone (`cat` of all of them to /dev/null),
-// run alternately in one run; reported as the ratio of the medians.
+// The building overview with many units, each figure beside a yardstick
+// measured in the same run:
+// - reading and computing every file, beside `cat` of the same files to
+//   /dev/null (run alternately; ratio of the medians);
+// - peak memory of the program with the overview window on that folder,
+//   beside the same program without it (each in a process of its own);
+// - the longest the window's event loop waits while the folder is read and
+//   shown, and while a filter text is typed.
 // Usage: bench_gebaeude [files [runs]]
 
+#include "app/start.h"
 #include "building/gebaeude.h"
+#include "overview/gebaeudeuebersicht.h"
 #include "project/projektsatz.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -23,17 +35,16 @@ double median(std::vector<double> v)
     return v[v.size() / 2];
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+long spitzeKiB()
 {
-    QCoreApplication app(argc, argv);
-    const int anzahl = argc > 1 ? std::max(1, atoi(argv[1])) : 10000;
-    const int laeufe = argc > 2 ? std::max(1, atoi(argv[2])) : 7;
+    rusage verbrauch {};
+    getrusage(RUSAGE_SELF, &verbrauch);
+    return verbrauch.ru_maxrss;
+}
 
-    // complete cases of existing buildings, floor areas from 40 to 139 m²;
-    // every third file in an older layout
-    QTemporaryDir ordner;
+// complete cases of existing buildings, floor areas from 40 to 139 m²
+bool hausAnlegen(const QString &ordner, int anzahl)
+{
     ventoris::TProjektSatz projekt;
     const QStringList felder = {"Haus Birke", "Birkenweg 1", "12345 Ort", "01.01.26", "Bearbeiter", "Firma",
                                 "Adresse", "EFH als mehrgeschossige Nutzungseinheit", "windschwach", "100", "",
@@ -42,14 +53,61 @@ int main(int argc, char **argv)
                                 "Ergebnis", "Kommentar", "Kommentar"};
     for (int nr = 1; nr <= felder.size(); ++nr)
         projekt.SetzeText(nr, felder[nr - 1]);
-    const int laengen[] = {1160, 1130, 1109};
     for (int i = 0; i < anzahl; ++i) {
         projekt.SetzeText(10, QString::number(40 + i % 100));
-        const QByteArray satz = projekt.Bytes().left(laengen[i % 3]);
-        QFile datei(ordner.filePath(QStringLiteral("Wohnung_%1.lkz").arg(i)));
-        if (!datei.open(QIODevice::WriteOnly) || datei.write(satz) != satz.size())
-            return 1;
+        QFile datei(QStringLiteral("%1/Wohnung_%2.lkz").arg(ordner).arg(i));
+        if (!datei.open(QIODevice::WriteOnly) || datei.write(projekt.Bytes()) != projekt.Bytes().size())
+            return false;
     }
+    return true;
+}
+
+// The program's window, with or without the overview of 'ordner'; prints the
+// peak memory and, with the overview, the longest wait of the event loop.
+int fensterMessen(int argc, char **argv, const QString &ordner)
+{
+    QApplication app(argc, argv);
+    const auto hauptfenster = FensterErzeugen();
+    hauptfenster->show();
+    QApplication::processEvents();
+    if (ordner.isEmpty()) {
+        std::printf("%ld 0\n", spitzeKiB());
+        return 0;
+    }
+    QElapsedTimer uhr;
+    qint64 laengste = 0;
+    QTimer takt;
+    QObject::connect(&takt, &QTimer::timeout, [&] {
+        laengste = std::max(laengste, uhr.restart());
+    });
+    uhr.start();
+    takt.start(5);
+    auto *u = hauptfenster->GebaeudeuebersichtOeffnen(ordner);
+    QSignalSpy gelesen(u, &ventoris::TGebaeudeuebersicht::Gelesen);
+    if (!gelesen.wait(60000))
+        return 1;
+    for (const char *zeichen : {"W", "o", "h", "n", "u", "n", "g", "_", "7"}) {
+        u->Suche->insert(QLatin1String(zeichen));
+        QTest::qWait(20);
+    }
+    QTest::qWait(100);
+    std::printf("%ld %lld\n", spitzeKiB(), laengste);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc > 2 && QByteArray(argv[1]) == "--fenster")
+        return fensterMessen(argc, argv, QString::fromLocal8Bit(argv[2]));
+
+    QCoreApplication app(argc, argv);
+    const int anzahl = argc > 1 ? std::max(1, atoi(argv[1])) : 10000;
+    const int laeufe = argc > 2 ? std::max(1, atoi(argv[2])) : 7;
+    QTemporaryDir ordner;
+    if (!hausAnlegen(ordner.path(), anzahl))
+        return 1;
 
     std::vector<double> cat, lesen;
     for (int i = 0; i < laeufe; ++i) {
@@ -67,5 +125,19 @@ int main(int argc, char **argv)
     }
     std::printf("Gebäudeübersicht, %d Dateien: lesen und rechnen %.1f ms, cat %.1f ms, Verhältnis %.2f (Ziel ≤ 3)\n",
                 anzahl, median(lesen), median(cat), median(lesen) / median(cat));
+
+    auto messen = [&](const QString &mit) {
+        QProcess p;
+        p.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--fenster"), mit});
+        p.waitForFinished(120000);
+        return QString::fromLatin1(p.readAllStandardOutput()).split(QLatin1Char(' '));
+    };
+    const QStringList ohne = messen(QString()), mit = messen(ordner.path());
+    if (ohne.size() < 2 || mit.size() < 2)
+        return 1;
+    const double mehr = (mit[0].toDouble() - ohne[0].toDouble()) / 1024.0;
+    std::printf("Spitzenspeicher: Programm %.1f MiB, mit der Übersicht von %d Einheiten %.1f MiB, %.1f MiB mehr (Ziel ≤ 30)\n",
+                ohne[0].toDouble() / 1024.0, anzahl, mit[0].toDouble() / 1024.0, mehr);
+    std::printf("Längste Wartezeit des Fensters beim Lesen und Filtern: %s ms (Ziel ≤ 100)\n", qPrintable(mit[1].trimmed()));
     return 0;
 }

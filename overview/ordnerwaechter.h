@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QFileSystemWatcher;
+class QSocketNotifier;
+
+namespace ventoris {
+
+// Tells when anything in one folder changes: a file added, removed, renamed,
+// or written in place. One watch on the folder serves any number of files
+// (Linux inotify reports writes to the files inside a watched folder; Qt's
+// folder watch does not), so watching a folder of 10,000 units costs nothing.
+// Where inotify is not at hand, Qt's folder watch serves, without the writes.
+class TOrdnerWaechter : public QObject
+{
+    Q_OBJECT
+public:
+    TOrdnerWaechter(const QString &ordner, QObject *eltern);
+    ~TOrdnerWaechter() override;
+
+signals:
+    void Geaendert();
+
+private:
+    void lesen();
+
+    int m_fd = -1;
+    QSocketNotifier *m_melder = nullptr;
+    QFileSystemWatcher *m_ersatz = nullptr;
+};
+
+} // namespace ventoris
