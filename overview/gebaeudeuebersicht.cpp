@@ -62,6 +62,9 @@ TGebaeudeuebersicht::TGebaeudeuebersicht(const QString &ordner, QWidget *eltern)
     Tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
     Tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Tabelle->setWordWrap(false);
+    // headers in two lines, so that the figures' columns stay narrow
+    Tabelle->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    Tabelle->horizontalHeader()->setMinimumHeight(2 * Tabelle->fontMetrics().height() + 8);
     Tabelle->verticalHeader()->hide();
     Tabelle->verticalHeader()->setDefaultSectionSize(Tabelle->fontMetrics().height() + 6);
     connect(Tabelle, &QTableView::activated, this, &TGebaeudeuebersicht::zeileGewaehlt);
@@ -167,8 +170,9 @@ void TGebaeudeuebersicht::gelesen(const std::shared_ptr<TGebaeude> &ergebnis)
         // columns as wide as their texts, the long sentences within reason
         Tabelle->horizontalHeader()->setResizeContentsPrecision(200);
         Tabelle->resizeColumnsToContents();
+        const int ziffern = Tabelle->fontMetrics().horizontalAdvance(QStringLiteral("Intensivlüftung")) + 12;
         for (int k = 0; k < SpaltenAnzahl; ++k)
-            Tabelle->setColumnWidth(k, std::min(Tabelle->columnWidth(k), 260));
+            Tabelle->setColumnWidth(k, std::min(Tabelle->columnWidth(k), IstZahlenspalte(k) ? ziffern : 260));
     }
     if (!ergebnis->fehler.isEmpty())
         Status->setText(ergebnis->fehler);

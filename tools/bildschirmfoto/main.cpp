@@ -81,7 +81,7 @@ int main(int argc, char *argv[])
     if (!gelesen.wait(5000))
         return 1;
     uebersicht->resize(1270, 420);
-    uebersicht->Tabelle->horizontalScrollBar()->setValue(1000);
+    uebersicht->Tabelle->horizontalScrollBar()->setValue(ventoris::SpalteFlaeche);
     QApplication::processEvents();
     uebersicht->grab().save(ordner + "/gebaeudeuebersicht.png");
     return 0;
