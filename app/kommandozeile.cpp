@@ -13,15 +13,36 @@ namespace {
 // QCommandLineParser's own help text is English; this one is the program's.
 const QString Hilfe = QStringLiteral(
     "Aufruf: ventoris [DATEI.lkz]\n"
+    "       ventoris --pdf [--ausgabe ORDNER] DATEI.lkz...\n"
+    "       ventoris --uebersicht ORDNER [--ausgabe DATEI.csv|DATEI.pdf]\n"
     "Ventoris Lüftungskonzept: Notwendigkeit lüftungstechnischer Maßnahmen nach DIN 1946-6.\n"
     "\n"
-    "  DATEI.lkz       öffnet diese Projektdatei beim Start\n"
-    "  -h, --help      zeigt diese Hilfe\n"
-    "  -v, --version   zeigt die Version\n");
+    "  DATEI.lkz            öffnet diese Projektdatei beim Start\n"
+    "  --pdf                schreibt ohne Fenster für jede Projektdatei das Ergebnisblatt\n"
+    "                       als PDF neben die Datei (gleicher Name, Endung .pdf)\n"
+    "  --uebersicht ORDNER  schreibt ohne Fenster die Gebäudeübersicht des Ordners als CSV\n"
+    "                       auf die Standardausgabe\n"
+    "  --ausgabe ZIEL       mit --pdf: der Ordner für die PDF-Dateien;\n"
+    "                       mit --uebersicht: die Datei, als PDF, wenn sie auf .pdf endet\n"
+    "  --                   beendet die Optionen (für Dateinamen, die mit - beginnen)\n"
+    "  -h, --help           zeigt diese Hilfe\n"
+    "  -v, --version        zeigt die Version\n"
+    "\n"
+    "Beispiele:\n"
+    "  ventoris --pdf Wohnung_1.lkz \"Wohnung 2.lkz\"\n"
+    "  ventoris --pdf --ausgabe Blaetter Haus/*.lkz\n"
+    "  ventoris --uebersicht Haus > Haus.csv\n"
+    "  ventoris --uebersicht Haus --ausgabe Haus.pdf\n"
+    "\n"
+    "Rückgabewert: 0 alles geschrieben, 1 mindestens eine Datei fehlgeschlagen, 2 falscher Aufruf.\n");
 
 TAufruf ende(int status, const QString &text)
 {
-    return {QString(), true, status, text};
+    TAufruf aufruf;
+    aufruf.beenden = true;
+    aufruf.status = status;
+    aufruf.ausgabe = text;
+    return aufruf;
 }
 
 TAufruf fehler(const QString &text)
@@ -39,6 +60,30 @@ QString wieGetippt(const QStringList &argumente, const QString &name)
     return QLatin1String("--") + name;
 }
 
+// The options of a run without a window, checked for what they need.
+TAufruf stapelLesen(const QCommandLineParser &parser, const QStringList &dateien, bool pdf, const QString &ordner,
+                    const QString &ziel)
+{
+    if (pdf && parser.isSet(QStringLiteral("uebersicht")))
+        return fehler(QStringLiteral("--pdf und --uebersicht schließen einander aus"));
+    if (parser.values(QStringLiteral("ausgabe")).size() > 1 || parser.values(QStringLiteral("uebersicht")).size() > 1)
+        return fehler(QStringLiteral("jede Option nur einmal"));
+    TAufruf aufruf;
+    aufruf.ziel = ziel;
+    if (pdf) {
+        if (dateien.isEmpty())
+            return fehler(QStringLiteral("--pdf braucht mindestens eine Projektdatei"));
+        aufruf.stapel = TAufruf::Stapel::Pdf;
+        aufruf.eingaben = dateien;
+    } else {
+        if (!dateien.isEmpty())
+            return fehler(QStringLiteral("--uebersicht nimmt nur einen Ordner, keine weiteren Dateien"));
+        aufruf.stapel = TAufruf::Stapel::Uebersicht;
+        aufruf.eingaben = QStringList{ordner};
+    }
+    return aufruf;
+}
+
 } // namespace
 
 TAufruf AufrufLesen(const QStringList &argumente)
@@ -48,8 +93,10 @@ TAufruf AufrufLesen(const QStringList &argumente)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
     const QCommandLineOption hilfe({QStringLiteral("h"), QStringLiteral("help")}, QString());
-    parser.addOption(version);
-    parser.addOption(hilfe);
+    const QCommandLineOption pdf(QStringLiteral("pdf"), QString());
+    const QCommandLineOption uebersicht(QStringLiteral("uebersicht"), QString(), QStringLiteral("ORDNER"));
+    const QCommandLineOption ausgabe(QStringLiteral("ausgabe"), QString(), QStringLiteral("ZIEL"));
+    parser.addOptions({version, hilfe, pdf, uebersicht, ausgabe});
     if (!parser.parse(argumente)) {
         const QStringList unbekannt = parser.unknownOptionNames();
         if (unbekannt.isEmpty())
@@ -61,6 +108,10 @@ TAufruf AufrufLesen(const QStringList &argumente)
     if (parser.isSet(version))
         return ende(0, QStringLiteral("Ventoris Lüftungskonzept " VENTORIS_VERSION "\n"));
     const QStringList dateien = parser.positionalArguments();
+    if (parser.isSet(pdf) || parser.isSet(uebersicht))
+        return stapelLesen(parser, dateien, parser.isSet(pdf), parser.value(uebersicht), parser.value(ausgabe));
+    if (parser.isSet(ausgabe))
+        return fehler(QStringLiteral("--ausgabe gilt nur mit --pdf oder --uebersicht"));
     if (dateien.size() > 1)
         return fehler(QStringLiteral("nur eine Projektdatei möglich, nicht %1").arg(dateien.size()));
     TAufruf aufruf;

@@ -6,8 +6,16 @@
 class TForm1;
 
 // What the command line asks of one run: at most one project file to open at
-// start, or a text to print instead of a window.
+// start, a text to print instead of a window, or work without a window.
 struct TAufruf {
+    // Without a window: result sheets as PDF, or a building overview.
+    enum class Stapel { Keiner, Pdf, Uebersicht };
+    Stapel stapel = Stapel::Keiner;
+    // --pdf: the project files as given; --uebersicht: the folder
+    QStringList eingaben;
+    // --ausgabe: the folder of the PDFs, or the overview's file
+    QString ziel;
+
     // The project file as an absolute path, as the open dialog returns one;
     // empty when none was given.
     QString datei;

@@ -1,4 +1,5 @@
 #include "app/kommandozeile.h"
+#include "app/stapelbetrieb.h"
 #include "app/start.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@ int main(int argc, char *argv[])
     const TAufruf aufruf = AufrufLesen(argumente);
     if (aufruf.beenden)
         return AufrufBeenden(aufruf);
+    if (aufruf.stapel != TAufruf::Stapel::Keiner)
+        return StapelAusfuehren(aufruf, argc, argv);
 
     QApplication app(argc, argv);
     // Lets a Wayland desktop match the window to its menu entry and icon.
