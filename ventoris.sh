@@ -72,6 +72,7 @@ bench)
     fi
     if [ -x ./build-bench/bench/report/bench_ergebnispdf ]; then ./build-bench/bench/report/bench_ergebnispdf; fi
     ./build-bench/bench/building/bench_gebaeude 10000
+    ./build-bench/bench/app/bench_kommandozeile ./build-bench/ventoris
     ;;
 paket)
     pakete_installieren "${PAKETE_BAU[@]}" "${PAKETE_PAKET[@]}"
