@@ -1,5 +1,7 @@
 #include "report/druckbefehle.h"
 
+#include "app/arbeitsordner.h"
+
 #include "project/dateifehler.h"
 #include "report/blattzeichnen.h"
 #include "report/ergebnisblatt.h"
@@ -87,7 +89,7 @@ void ErgebnisSeitenansicht(QWidget *parent, QPrinter &drucker, const TBlattDaten
     dialog.exec();
 }
 
-void ErgebnisAlsPdfSpeichern(QWidget *parent, const TBlattDaten &daten)
+void ErgebnisAlsPdfSpeichern(QWidget *parent, const TBlattDaten &daten, const QString &aktuellesProjekt)
 {
     QFileDialog dialog(parent, QStringLiteral("Ergebnis als PDF speichern"));
     dialog.setObjectName(QStringLiteral("PdfSpeichernDialog"));
@@ -95,9 +97,9 @@ void ErgebnisAlsPdfSpeichern(QWidget *parent, const TBlattDaten &daten)
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(QStringLiteral("PDF-Dokument (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString pfad = DateiDialogZeigen(dialog, aktuellesProjekt);
+    if (pfad.isEmpty())
         return;
-    const QString pfad = dialog.selectedFiles().constFirst();
 
     int fehler = 0;
     try {

@@ -2,6 +2,8 @@
 
 #include "report/blattdaten.h"
 
+#include <QString>
+
 class QPrinter;
 class QWidget;
 
@@ -20,8 +22,9 @@ void ErgebnisDrucken(QWidget *parent, QPrinter &drucker, const TBlattDaten &date
 // printer, in a preview from which the user may also print.
 void ErgebnisSeitenansicht(QWidget *parent, QPrinter &drucker, const TBlattDaten &daten);
 
-// Asks for a file name and writes both pages into an A4 PDF. A failure leaves
-// no file behind and shows the general error report.
-void ErgebnisAlsPdfSpeichern(QWidget *parent, const TBlattDaten &daten);
+// Asks for a file name, starting where the dialogs of the current project
+// start, and writes both pages into an A4 PDF. A failure leaves no file behind
+// and shows the general error report.
+void ErgebnisAlsPdfSpeichern(QWidget *parent, const TBlattDaten &daten, const QString &aktuellesProjekt);
 
 } // namespace ventoris
