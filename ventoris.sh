@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PAKETE_BAU=(cmake make g++ qt6-base-dev libgl-dev fonts-liberation2)
+PAKETE_BAU=(cmake make g++ qt6-base-dev libgl-dev fonts-liberation2 qt6-translations-l10n)
 PAKETE_TEST=(xvfb xauth poppler-utils desktop-file-utils appstream)
 PAKETE_PAKET=(dpkg-dev desktop-file-utils appstream lintian file)
 

@@ -1,6 +1,7 @@
 // The start page over the work view, and the main menu.
 #include "app/steuerelemente.h"
 #include "app/tform1.h"
+#include "app/zuletztgeoeffnet.h"
 
 #include "reference/adressen.h"
 
@@ -128,6 +129,8 @@ void TForm1::menueAufbauen()
     Neu1 = eintrag(Programm1, "Neu1", "Neu");
     ffnen1 = eintrag(Programm1, "ffnen1", QString::fromUtf8("Öffnen"));
     Speichern1 = eintrag(Programm1, "Speichern1", "Speichern");
+    Zuletzt = new TZuletztGeoeffnet(*this, Speichern1);
+    ZuletztGeoeffnet1 = Zuletzt->Menue();
     Gebaeudeuebersicht1 = eintrag(Programm1, "Gebaeudeuebersicht1", QString::fromUtf8("Gebäudeübersicht …"));
     Druckereinstellung1 = eintrag(Programm1, "Druckereinstellung1", "Druckereinstellung");
     Drucken1 = eintrag(Programm1, "Drucken1", "Ergebnis drucken");

@@ -32,6 +32,7 @@ class TForm5;
 class TForm6;
 class THinweiseForm;
 class TWindeinstufung;
+class TZuletztGeoeffnet;
 
 // The main window. The planning case lives in its controls; the reactions
 // below keep the results and the verdict following every change.
@@ -150,6 +151,9 @@ public:
 
     // main menu
     QMenu *Programm1, *berlassungsbedingungen1;
+    // "Zuletzt geöffnet" below "Öffnen", and the list it shows
+    QMenu *ZuletztGeoeffnet1;
+    TZuletztGeoeffnet *Zuletzt;
     QAction *Neu1, *ffnen1, *Speichern1, *Gebaeudeuebersicht1, *Druckereinstellung1, *Drucken1, *Seitenansicht1, *PdfSpeichern1, *Beenden1;
     QAction *Logoeinbindung1, *InformationenzurDIN194661, *Info1, *Kontakt1,
         *berlassungsbedingungen3, *Startseite2;

@@ -1,5 +1,6 @@
 // The building overview's commands: opening it from the main window, printing,
 // the preview, the PDF and the CSV.
+#include "app/arbeitsordner.h"
 #include "app/tform1.h"
 #include "building/gebaeudecsv.h"
 #include "overview/gebaeudeuebersicht.h"
@@ -23,11 +24,11 @@ void TForm1::Gebaeudeuebersicht1Click()
     dialog.setObjectName(QStringLiteral("OrdnerDialog"));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
-    if (!AktuellesProjekt.isEmpty())
-        dialog.setDirectory(QFileInfo(AktuellesProjekt).absolutePath());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString ordner = DateiDialogZeigen(dialog, AktuellesProjekt);
+    if (ordner.isEmpty())
         return;
-    GebaeudeuebersichtOeffnen(dialog.selectedFiles().constFirst());
+    DialogOrdnerMerken(ordner);
+    GebaeudeuebersichtOeffnen(ordner);
 }
 
 TGebaeudeuebersicht *TForm1::GebaeudeuebersichtOeffnen(const QString &ordner)
@@ -88,7 +89,8 @@ void TGebaeudeuebersicht::pdfSpeichern()
 {
     BlattAlsPdfSpeichern(
         this, QStringLiteral("Gebäudeübersicht als PDF speichern"), [this] { return blatt(); },
-        QPageLayout::Landscape, QStringLiteral("Gebäudeübersicht"), vorschlag(QStringLiteral("pdf")));
+        QPageLayout::Landscape, QStringLiteral("Gebäudeübersicht"), vorschlag(QStringLiteral("pdf")),
+        vorschlag(QStringLiteral("pdf")));
 }
 
 void TGebaeudeuebersicht::csvSpeichern()
@@ -98,10 +100,11 @@ void TGebaeudeuebersicht::csvSpeichern()
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(QStringLiteral("CSV-Datei (*.csv)"));
     dialog.setDefaultSuffix(QStringLiteral("csv"));
-    dialog.selectFile(vorschlag(QStringLiteral("csv")));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    // the overview's files start in the building's folder
+    const QString pfad = DateiDialogZeigen(dialog, vorschlag(QStringLiteral("csv")), vorschlag(QStringLiteral("csv")));
+    if (pfad.isEmpty())
         return;
-    if (const auto fehler = SatzSchreiben(dialog.selectedFiles().constFirst(), GebaeudeCsv(Gebaeude())))
+    if (const auto fehler = SatzSchreiben(pfad, GebaeudeCsv(Gebaeude())))
         AllgemeinerFehlerbericht(this, *fehler);
 }
 

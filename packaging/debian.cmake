@@ -15,8 +15,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.aerolis.example)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The font that stands in for "Arial" in windows and printouts.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# The font that stands in for "Arial" in windows and printouts, and Qt's own
+# German texts for the dialogs and context menus.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [[

@@ -1,5 +1,7 @@
 // The main window's commands on the project file: "Öffnen" and "Speichern".
+#include "app/arbeitsordner.h"
 #include "app/tform1.h"
+#include "app/zuletztgeoeffnet.h"
 
 #include "project/dateifehler.h"
 #include "project/formularsatz.h"
@@ -46,8 +48,9 @@ void TForm1::ffnen1Click()
     dialog.setObjectName(QStringLiteral("OpenDialog1"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialogEinrichten(dialog);
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        ProjektOeffnen(dialog.selectedFiles().constFirst());
+    const QString datei = DateiDialogZeigen(dialog, AktuellesProjekt);
+    if (!datei.isEmpty()) {
+        ProjektOeffnen(datei);
         return;
     }
     projektTitelSetzen();
@@ -71,6 +74,9 @@ void TForm1::ProjektOeffnen(const QString &pfad)
         alteVersionWarnen(this);
     projektTitelSetzen();
     Button1Click();
+    // Counts as opened however it was chosen: dialog, list, command line,
+    // drop or overview.
+    Zuletzt->Merken(pfad);
 }
 
 void TForm1::Speichern1Click()
@@ -81,12 +87,11 @@ void TForm1::Speichern1Click()
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialogEinrichten(dialog);
     dialog.setDefaultSuffix(QStringLiteral("lkz"));
-    if (!AktuellesProjekt.isEmpty())
-        dialog.selectFile(AktuellesProjekt);
+    const QString datei = DateiDialogZeigen(dialog, AktuellesProjekt, AktuellesProjekt);
     // A cancelled dialog leaves the names and the caption as they are.
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (datei.isEmpty())
         return;
-    GespeicherteDatei = dialog.selectedFiles().constFirst();
+    GespeicherteDatei = datei;
     setWindowTitle(QFileInfo(GespeicherteDatei).fileName());
     if (const auto fehler = SatzSchreiben(GespeicherteDatei, Satz.Bytes())) {
         AllgemeinerFehlerbericht(this, *fehler);
@@ -94,4 +99,5 @@ void TForm1::Speichern1Click()
     }
     AktuellesProjekt = GespeicherteDatei;
     projektTitelSetzen();
+    Zuletzt->Merken(AktuellesProjekt);
 }

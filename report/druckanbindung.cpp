@@ -70,7 +70,7 @@ void TForm1::Drucken1Click() { ErgebnisDrucken(this, Drucker(), BlattDaten()); }
 
 void TForm1::Seitenansicht1Click() { ErgebnisSeitenansicht(this, Drucker(), BlattDaten()); }
 
-void TForm1::PdfSpeichern1Click() { ErgebnisAlsPdfSpeichern(this, BlattDaten()); }
+void TForm1::PdfSpeichern1Click() { ErgebnisAlsPdfSpeichern(this, BlattDaten(), AktuellesProjekt); }
 
 void TForm1::druckVerbinden()
 {

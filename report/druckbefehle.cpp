@@ -1,5 +1,7 @@
 #include "report/druckbefehle.h"
 
+#include "app/arbeitsordner.h"
+
 #include "project/dateifehler.h"
 #include "report/blattzeichnen.h"
 #include "report/ergebnisblatt.h"
@@ -61,7 +63,8 @@ void BlattSeitenansicht(QWidget *parent, QPrinter &drucker, const TBlatt &blatt)
 }
 
 void BlattAlsPdfSpeichern(QWidget *parent, const QString &dialogTitel, const std::function<TBlatt()> &aufbauen,
-                          QPageLayout::Orientation lage, const QString &dokumentTitel, const QString &vorschlag)
+                          QPageLayout::Orientation lage, const QString &dokumentTitel,
+                          const QString &aktuellesProjekt, const QString &vorschlag)
 {
     QFileDialog dialog(parent, dialogTitel);
     dialog.setObjectName(QStringLiteral("PdfSpeichernDialog"));
@@ -69,11 +72,9 @@ void BlattAlsPdfSpeichern(QWidget *parent, const QString &dialogTitel, const std
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(QStringLiteral("PDF-Dokument (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    if (!vorschlag.isEmpty())
-        dialog.selectFile(vorschlag);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString pfad = DateiDialogZeigen(dialog, aktuellesProjekt, vorschlag);
+    if (pfad.isEmpty())
         return;
-    const QString pfad = dialog.selectedFiles().constFirst();
 
     int fehler = 0;
     try {
@@ -116,11 +117,12 @@ void ErgebnisSeitenansicht(QWidget *parent, QPrinter &drucker, const TBlattDaten
     BlattSeitenansicht(parent, drucker, ErgebnisblattAufbauen(daten));
 }
 
-void ErgebnisAlsPdfSpeichern(QWidget *parent, const TBlattDaten &daten)
+void ErgebnisAlsPdfSpeichern(QWidget *parent, const TBlattDaten &daten, const QString &aktuellesProjekt)
 {
     BlattAlsPdfSpeichern(
         parent, QStringLiteral("Ergebnis als PDF speichern"), [&daten] { return ErgebnisblattAufbauen(daten); },
-        QPageLayout::Portrait, QStringLiteral("Bewertung lüftungstechnischer Maßnahmen nach DIN 1946-6"));
+        QPageLayout::Portrait, QStringLiteral("Bewertung lüftungstechnischer Maßnahmen nach DIN 1946-6"),
+        aktuellesProjekt);
 }
 
 } // namespace ventoris

@@ -4,6 +4,7 @@
 #include "report/blattdaten.h"
 
 #include <QPageLayout>
+#include <QString>
 
 #include <functional>
 
@@ -20,12 +21,13 @@ void BlattDrucken(QWidget *parent, QPrinter &drucker, const TBlatt &blatt);
 // user may also print.
 void BlattSeitenansicht(QWidget *parent, QPrinter &drucker, const TBlatt &blatt);
 
-// Asks for a file name (proposing 'vorschlag' where given) and writes the
-// document, built only then, into an A4 PDF. A failure leaves no file behind
-// and shows the general error report.
+// Asks for a file name, starting where the dialogs of the current project
+// start (proposing 'vorschlag' where given), and writes the document, built
+// only then, into an A4 PDF. A failure leaves no file behind and shows the
+// general error report.
 void BlattAlsPdfSpeichern(QWidget *parent, const QString &dialogTitel, const std::function<TBlatt()> &aufbauen,
                           QPageLayout::Orientation lage, const QString &dokumentTitel,
-                          const QString &vorschlag = QString());
+                          const QString &aktuellesProjekt, const QString &vorschlag = QString());
 
 // "Druckereinstellung": the page set-up dialog on the program's one printer;
 // what the user chooses there stays for the later prints of this run.
@@ -40,8 +42,9 @@ void ErgebnisDrucken(QWidget *parent, QPrinter &drucker, const TBlattDaten &date
 // printer, in a preview from which the user may also print.
 void ErgebnisSeitenansicht(QWidget *parent, QPrinter &drucker, const TBlattDaten &daten);
 
-// Asks for a file name and writes both pages into an A4 PDF. A failure leaves
-// no file behind and shows the general error report.
-void ErgebnisAlsPdfSpeichern(QWidget *parent, const TBlattDaten &daten);
+// Asks for a file name, starting where the dialogs of the current project
+// start, and writes both pages into an A4 PDF. A failure leaves no file behind
+// and shows the general error report.
+void ErgebnisAlsPdfSpeichern(QWidget *parent, const TBlattDaten &daten, const QString &aktuellesProjekt);
 
 } // namespace ventoris

@@ -1,5 +1,7 @@
 #include "report/logofenster.h"
 
+#include "app/arbeitsordner.h"
+
 #include "reference/bildfeld.h"
 #include "reference/bilder.h"
 #include "reference/fensterhilfe.h"
@@ -73,8 +75,8 @@ void TForm5::Button3Click()
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(QStringLiteral("Logo-Datei (*.bmp)"));
 
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        const QString datei = dialog.selectedFiles().constFirst();
+    const QString datei = DateiDialogZeigen(dialog, Projektdatei ? Projektdatei() : QString());
+    if (!datei.isEmpty()) {
         QImageReader leser(datei);
         const QImage bild = leser.read();
         if (bild.isNull()) {

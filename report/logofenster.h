@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -27,6 +29,10 @@ public:
     QPushButton *Button3;
     QPushButton *Button1;
     QLabel *Label7;
+
+    // The current project file, whose folder the load dialog starts in; the
+    // program sets it when it builds its windows.
+    std::function<QString()> Projektdatei;
 
 public slots:
     // "Logo laden": choose a bitmap, show it, and write the current logo to

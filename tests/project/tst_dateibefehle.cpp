@@ -23,27 +23,6 @@ const QString Titel = QStringLiteral("Ventoris Wohnungslüftung          Aktuell
 const QString Anfangstitel =
     QStringLiteral("Notwendigkeit lüftungstechnischer Maßnahmen nach DIN 1946-6 (Ausgabe 2009)");
 
-// Types the file name into the dialog's name field and confirms it, as a user
-// does (the folder is chosen first).
-ModalFolge::Schritt dateiWaehlen(const QString &pfad)
-{
-    return [pfad](QWidget *w) {
-        auto *dialog = qobject_cast<QFileDialog *>(w);
-        QVERIFY(dialog);
-        const QFileInfo info(pfad);
-        dialog->setDirectory(info.absolutePath());
-        auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
-        QVERIFY(name);
-        name->setText(info.fileName());
-        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
-    };
-}
-
-ModalFolge::Schritt abbrechen()
-{
-    return [](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); };
-}
-
 } // namespace
 
 class TestDateibefehle : public QObject

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTest>
@@ -81,6 +84,27 @@ inline ModalFolge::Schritt meldungLesen(Meldung &m)
         m = {box->windowTitle(), box->text(), box->icon(), int(box->buttons().size()), box->parentWidget()};
         box->accept();
     };
+}
+
+// Types the file name into the dialog's name field and confirms it, as a user
+// does (the folder is chosen first).
+inline ModalFolge::Schritt dateiWaehlen(const QString &pfad)
+{
+    return [pfad](QWidget *w) {
+        auto *dialog = qobject_cast<QFileDialog *>(w);
+        QVERIFY(dialog);
+        const QFileInfo info(pfad);
+        dialog->setDirectory(info.absolutePath());
+        auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
+        QVERIFY(name);
+        name->setText(info.fileName());
+        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+    };
+}
+
+inline ModalFolge::Schritt abbrechen()
+{
+    return [](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); };
 }
 
 // Waits until every expected dialog has been answered and no other came.

@@ -268,7 +268,7 @@ void TstBlattdokument::pdfBefehlSchreibtDatei()
         DateiWaehlen(dialog, ordner.filePath(QStringLiteral("ergebnis")));
         static_cast<QDialog *>(dialog)->accept();
     });
-    ErgebnisAlsPdfSpeichern(nullptr, testdaten::Startzustand());
+    ErgebnisAlsPdfSpeichern(nullptr, testdaten::Startzustand(), QString());
     QVERIFY(geprueft);
     QCOMPARE(waechter.berichte, QStringList());
     // the default suffix is added to a name without one
@@ -289,7 +289,7 @@ void TstBlattdokument::pdfBefehlAbgebrochen()
         DateiWaehlen(dialog, ordner.filePath(QStringLiteral("ergebnis.pdf")));
         dialog->reject();
     });
-    ErgebnisAlsPdfSpeichern(nullptr, testdaten::Bewertungsfall());
+    ErgebnisAlsPdfSpeichern(nullptr, testdaten::Bewertungsfall(), QString());
     QVERIFY(gezeigt);
     QCOMPARE(Dateien(ordner.path()), QStringList());
 }
@@ -306,7 +306,7 @@ void TstBlattdokument::pdfBefehlFehlerbericht()
         QObject::connect(dialog, &QFileDialog::fileSelected, [fehlt] { QDir(fehlt).removeRecursively(); });
         static_cast<QDialog *>(dialog)->accept();
     });
-    ErgebnisAlsPdfSpeichern(nullptr, testdaten::Bewertungsfall());
+    ErgebnisAlsPdfSpeichern(nullptr, testdaten::Bewertungsfall(), QString());
     QCOMPARE(waechter.berichte, QStringList{QStringLiteral("AllgemeinerFehlerbericht:Datei nicht gefunden.")});
     QVERIFY(!QFileInfo::exists(fehlt));
     QCOMPARE(Dateien(ordner.path()), QStringList());

@@ -1,5 +1,6 @@
-// Saves pictures of the main window for the README: the start page and the
-// work view with a complete case. Usage: bildschirmfoto <folder>
+// Saves pictures of the main window for the README: the start page, the work
+// view with a complete case, the secondary windows and the open dialog as Qt
+// draws it in German. Usage: bildschirmfoto <folder>
 #include "app/start.h"
 #include "app/steuerelemente.h"
 #include "overview/gebaeudeuebersicht.h"
@@ -14,6 +15,8 @@
 #include "report/logofenster.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QTimer>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -53,6 +56,14 @@ int main(int argc, char *argv[])
     fenster->Info1Click();
     for (QWidget *w : nebenfenster)
         w->grab().save(ordner + "/" + w->objectName() + ".png");
+
+    QTimer::singleShot(500, [ordner] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            dialog->grab().save(ordner + "/oeffnen.png");
+            dialog->reject();
+        }
+    });
+    fenster->ffnen1->trigger();
 
     // a building of eight flats, one of them damaged
     QTemporaryDir haus;
