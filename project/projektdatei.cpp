@@ -1,7 +1,8 @@
 #include "project/projektdatei.h"
 
+#include "project/dauerhaftschreiben.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -94,31 +95,7 @@ SatzLeseErgebnis SatzLesen(const QByteArray &lokalerPfad)
 
 std::optional<DateiFehler> SatzSchreiben(const QString &pfad, const QByteArray &satz)
 {
-    // QSaveFile writes into a temporary file beside the target and renames it
-    // over the target only in commit(). Everything is flushed and checked
-    // before that: commit() alone may report success after a short write and
-    // then rename a truncated file over the old one.
-    QSaveFile datei(pfad);
-    errno = 0;
-    if (!datei.open(QIODevice::WriteOnly))
-        return DateiFehler::ausErrno(letzterFehler());
-
-    errno = 0;
-    const qint64 geschrieben = datei.write(satz);
-    int fehler = geschrieben == satz.size() ? 0 : letzterFehler();
-    if (fehler == 0) {
-        errno = 0;
-        if (!datei.flush() || datei.error() != QFileDevice::NoError)
-            fehler = letzterFehler();
-    }
-    if (fehler != 0) {
-        datei.cancelWriting();
-        return DateiFehler::ausErrno(fehler);
-    }
-    errno = 0;
-    if (!datei.commit())
-        return DateiFehler::ausErrno(letzterFehler());
-    return std::nullopt;
+    return DauerhaftSchreiben(pfad, satz);
 }
 
 } // namespace ventoris

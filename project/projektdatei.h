@@ -36,9 +36,9 @@ SatzLeseErgebnis SatzLesen(const QString &pfad);
 // UTF-8.
 SatzLeseErgebnis SatzLesen(const QByteArray &lokalerPfad);
 
-// Writes the record to pfad, replacing an existing file only once the whole
-// record has been written: a failed save leaves the old file as it was.
-// Returns the failure, or nullopt on success.
+// Writes the record to pfad through DauerhaftSchreiben: an existing file is
+// replaced only once the whole record is on the disk, and a failed save leaves
+// it as it was. Returns the failure, or nullopt on success.
 std::optional<DateiFehler> SatzSchreiben(const QString &pfad, const QByteArray &satz);
 
 } // namespace ventoris

@@ -76,15 +76,15 @@ void BlattAlsPdfSpeichern(QWidget *parent, const QString &dialogTitel, const std
     if (pfad.isEmpty())
         return;
 
-    int fehler = 0;
+    std::optional<DateiFehler> fehler;
     try {
         TWarteCursor warten;
         fehler = BlattPdfSchreiben(aufbauen(), pfad, lage, dokumentTitel);
     } catch (const std::bad_alloc &) {
-        fehler = ENOMEM;
+        fehler = DateiFehler::ausErrno(ENOMEM);
     }
-    if (fehler != 0)
-        AllgemeinerFehlerbericht(parent, DateiFehler::ausErrno(fehler));
+    if (fehler)
+        AllgemeinerFehlerbericht(parent, *fehler);
 }
 
 void Druckereinstellung(QWidget *parent, QPrinter &drucker)

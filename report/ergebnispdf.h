@@ -1,20 +1,23 @@
 #pragma once
 
+#include "project/dateifehler.h"
 #include "report/blatt.h"
 
 #include <QPageLayout>
 #include <QString>
 
+#include <optional>
+
 namespace ventoris {
 
 // Writes the document as an A4 portrait PDF without margins, so the layout's
-// origin is the page's top-left corner. The file is written through a
-// temporary and only replaces 'pfad' when complete. Returns 0 on success,
-// otherwise the errno of the failure (EIO when the system named none).
-int ErgebnisPdfSchreiben(const TBlatt &blatt, const QString &pfad);
+// origin is the page's top-left corner. The file is written through
+// DauerhaftSchreiben: it replaces 'pfad' only when complete and on the disk.
+// Returns the failure, or nullopt on success.
+std::optional<DateiFehler> ErgebnisPdfSchreiben(const TBlatt &blatt, const QString &pfad);
 
 // The same for any document, on A4 pages of the given orientation.
-int BlattPdfSchreiben(const TBlatt &blatt, const QString &pfad, QPageLayout::Orientation lage,
-                      const QString &titel);
+std::optional<DateiFehler> BlattPdfSchreiben(const TBlatt &blatt, const QString &pfad,
+                                             QPageLayout::Orientation lage, const QString &titel);
 
 } // namespace ventoris

@@ -1,6 +1,7 @@
 #include "report/logofenster.h"
 
 #include "app/arbeitsordner.h"
+#include "project/dauerhaftschreiben.h"
 
 #include "reference/bildfeld.h"
 #include "reference/bilder.h"
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 
 TForm5::TForm5(QWidget *parent)
     : QWidget(parent)
@@ -99,19 +99,15 @@ void TForm5::Button1Click()
 bool TForm5::LogoDateiSchreiben()
 {
     const QString pfad = QDir::current().absoluteFilePath(QStringLiteral("Logo.bmp"));
-    // Written through a temporary file, so that a failed write leaves an
-    // existing "Logo.bmp" whole.
-    QSaveFile datei(pfad);
-    bool geschrieben = datei.open(QIODevice::WriteOnly);
-    if (geschrieben) {
-        QImageWriter schreiber(&datei, "bmp");
-        geschrieben = schreiber.write(Logo()) && datei.commit();
-    }
-    if (!geschrieben) {
+    // A failed write leaves an existing "Logo.bmp" whole.
+    const auto fehler = ventoris::DauerhaftSchreiben(pfad, [this](QIODevice &datei) {
+        return QImageWriter(&datei, "bmp").write(Logo());
+    });
+    if (fehler) {
         QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.\n"
+                             QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.\n%2\n"
                                             "Das Logo bleibt für den Ausdruck im Programm erhalten.")
-                                 .arg(QDir::toNativeSeparators(pfad)));
+                                 .arg(QDir::toNativeSeparators(pfad), fehler->meldung()));
     }
-    return geschrieben;
+    return !fehler;
 }

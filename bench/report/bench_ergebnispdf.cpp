@@ -36,10 +36,10 @@ int main(int argc, char **argv)
     for (int i = 0; i < laeufe; ++i) {
         QElapsedTimer uhr;
         uhr.start();
-        const int fehler = ventoris::ErgebnisPdfSchreiben(ventoris::ErgebnisblattAufbauen(daten), pfad);
+        const auto fehler = ventoris::ErgebnisPdfSchreiben(ventoris::ErgebnisblattAufbauen(daten), pfad);
         zeiten.push_back(uhr.nsecsElapsed() / 1e6);
-        if (fehler != 0) {
-            std::fprintf(stderr, "PDF konnte nicht geschrieben werden (errno %d)\n", fehler);
+        if (fehler) {
+            std::fprintf(stderr, "PDF konnte nicht geschrieben werden: %s\n", qPrintable(fehler->meldung()));
             return 1;
         }
     }

@@ -118,7 +118,7 @@ void TstBlattdokument::initTestCase()
 {
     QVERIFY(m_ordner.isValid());
     m_pdf = m_ordner.filePath(QStringLiteral("blatt.pdf"));
-    QCOMPARE(ErgebnisPdfSchreiben(ErgebnisblattAufbauen(testdaten::Bewertungsfall()), m_pdf), 0);
+    QCOMPARE(ErgebnisPdfSchreiben(ErgebnisblattAufbauen(testdaten::Bewertungsfall()), m_pdf), std::nullopt);
 }
 
 void TstBlattdokument::schriftNachZellenhoehe_data()
@@ -316,10 +316,11 @@ void TstBlattdokument::pdfSchreibenOhneReste()
 {
     QTemporaryDir ordner;
     const TBlatt blatt = ErgebnisblattAufbauen(testdaten::Bewertungsfall());
-    QCOMPARE(ErgebnisPdfSchreiben(blatt, ordner.filePath(QStringLiteral("fehlt/ergebnis.pdf"))), ENOENT);
+    QCOMPARE(ErgebnisPdfSchreiben(blatt, ordner.filePath(QStringLiteral("fehlt/ergebnis.pdf"))),
+             DateiFehler::ausErrno(ENOENT));
     // a folder of the same name is not replaced by the file
     QVERIFY(QDir(ordner.path()).mkdir(QStringLiteral("ordner.pdf")));
-    QVERIFY(ErgebnisPdfSchreiben(blatt, ordner.filePath(QStringLiteral("ordner.pdf"))) != 0);
+    QVERIFY(ErgebnisPdfSchreiben(blatt, ordner.filePath(QStringLiteral("ordner.pdf"))));
     QVERIFY(QFileInfo(ordner.filePath(QStringLiteral("ordner.pdf"))).isDir());
     QCOMPARE(Dateien(ordner.path()), QStringList());
 }

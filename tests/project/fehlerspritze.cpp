@@ -1,0 +1,112 @@
+#include "fehlerspritze.h"
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <dlfcn.h>
+#include <unistd.h>
+
+namespace {
+
+char g_aufruf[16];
+char g_ordner[PATH_MAX];
+std::atomic<int> g_fehlerwert{0};
+std::atomic<int> g_getroffen{0};
+
+// The C library's own function of that name.
+template<typename F>
+F echt(F, const char *name)
+{
+    return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
+}
+
+bool imOrdner(const char *pfad)
+{
+    const size_t n = std::strlen(g_ordner);
+    return std::strncmp(pfad, g_ordner, n) == 0 && (pfad[n] == '\0' || pfad[n] == '/');
+}
+
+bool trifft(const char *aufruf, const char *pfad)
+{
+    return g_fehlerwert.load(std::memory_order_acquire) != 0 && std::strcmp(aufruf, g_aufruf) == 0 && imOrdner(pfad);
+}
+
+bool trifft(const char *aufruf, int fd)
+{
+    if (g_fehlerwert.load(std::memory_order_acquire) == 0 || std::strcmp(aufruf, g_aufruf) != 0)
+        return false;
+    char verweis[64];
+    char pfad[PATH_MAX];
+    std::snprintf(verweis, sizeof verweis, "/proc/self/fd/%d", fd);
+    const ssize_t n = readlink(verweis, pfad, sizeof pfad - 1);
+    if (n < 0)
+        return false;
+    pfad[n] = '\0';
+    return imOrdner(pfad);
+}
+
+int scheitern()
+{
+    ++g_getroffen;
+    errno = g_fehlerwert.load();
+    return -1;
+}
+
+} // namespace
+
+extern "C" {
+
+void FehlerEinschalten(const char *aufruf, int fehlerwert, const char *ordner)
+{
+    g_fehlerwert.store(0);
+    std::snprintf(g_aufruf, sizeof g_aufruf, "%s", aufruf);
+    std::snprintf(g_ordner, sizeof g_ordner, "%s", ordner);
+    g_getroffen.store(0);
+    g_fehlerwert.store(fehlerwert, std::memory_order_release);
+}
+
+void FehlerAusschalten()
+{
+    g_fehlerwert.store(0);
+}
+
+int FehlerGetroffen()
+{
+    return g_getroffen.load();
+}
+
+ssize_t write(int fd, const void *daten, size_t laenge)
+{
+    static const auto weiter = echt(&write, "write");
+    return trifft("write", fd) ? scheitern() : weiter(fd, daten, laenge);
+}
+
+int fdatasync(int fd)
+{
+    static const auto weiter = echt(&fdatasync, "fdatasync");
+    return trifft("fdatasync", fd) ? scheitern() : weiter(fd);
+}
+
+int fsync(int fd)
+{
+    static const auto weiter = echt(&fsync, "fsync");
+    return trifft("fsync", fd) ? scheitern() : weiter(fd);
+}
+
+int close(int fd)
+{
+    static const auto weiter = echt(&close, "close");
+    const bool fehler = trifft("close", fd);
+    const int ergebnis = weiter(fd);
+    return fehler ? scheitern() : ergebnis;
+}
+
+int rename(const char *alt, const char *neu) noexcept
+{
+    static const auto weiter = echt(&rename, "rename");
+    return trifft("rename", alt) ? scheitern() : weiter(alt, neu);
+}
+
+} // extern "C"
