@@ -2,6 +2,7 @@
 
 #include "building/formularabbild.h"
 #include "building/gebaeudecsv.h"
+#include "project/dauerhaftschreiben.h"
 #include "project/projektdatei.h"
 #include "reference/adressen.h"
 #include "reference/konzept.h"
@@ -121,7 +122,7 @@ int ergebnisblaetter(const TAufruf &aufruf)
         const QFileInfo info(datei);
         fortschritt.zeigen(++nr, info.fileName());
         const SatzLeseErgebnis gelesen = SatzLesen(datei);
-        int fehler = 0;
+        std::optional<DateiFehler> fehler;
         if (!gelesen.satz) {
             fortschritt.platzMachen();
             fehlerZeile(datei, gelesen.fehler.meldung());
@@ -133,11 +134,11 @@ int ergebnisblaetter(const TAufruf &aufruf)
         try {
             fehler = ErgebnisPdfSchreiben(ErgebnisblattAufbauen(blattDaten(*gelesen.satz, logo, uebersicht)), pdf);
         } catch (const std::bad_alloc &) {
-            fehler = ENOMEM;
+            fehler = DateiFehler::ausErrno(ENOMEM);
         }
-        if (fehler != 0) {
+        if (fehler) {
             fortschritt.platzMachen();
-            fehlerZeile(pdf, DateiFehler::ausErrno(fehler).meldung());
+            fehlerZeile(pdf, fehler->meldung());
             status = 1;
         }
     }
@@ -166,10 +167,9 @@ int gebaeudeuebersicht(const TAufruf &aufruf)
         const TBlatt blatt = UebersichtblattAufbauen(QDir::toNativeSeparators(QDir(ordner).absolutePath()),
                                                      gebaeude.einheiten, gebaeude.summe, TForm5().Logo(),
                                                      QDate::currentDate());
-        if (const int e = BlattPdfSchreiben(blatt, ziel, QPageLayout::Landscape, QStringLiteral("Gebäudeübersicht")))
-            fehler = DateiFehler::ausErrno(e);
+        fehler = BlattPdfSchreiben(blatt, ziel, QPageLayout::Landscape, QStringLiteral("Gebäudeübersicht"));
     } else if (!ziel.isEmpty()) {
-        fehler = SatzSchreiben(ziel, GebaeudeCsv(gebaeude));
+        fehler = DauerhaftSchreiben(ziel, GebaeudeCsv(gebaeude));
     } else {
         const QByteArray csv = GebaeudeCsv(gebaeude);
         errno = 0;

@@ -5,7 +5,7 @@
 #include "building/gebaeudecsv.h"
 #include "overview/gebaeudeuebersicht.h"
 #include "project/dateifehler.h"
-#include "project/projektdatei.h"
+#include "project/dauerhaftschreiben.h"
 #include "report/druckbefehle.h"
 #include "report/logofenster.h"
 #include "report/uebersichtblatt.h"
@@ -104,7 +104,7 @@ void TGebaeudeuebersicht::csvSpeichern()
     const QString pfad = DateiDialogZeigen(dialog, vorschlag(QStringLiteral("csv")), vorschlag(QStringLiteral("csv")));
     if (pfad.isEmpty())
         return;
-    if (const auto fehler = SatzSchreiben(pfad, GebaeudeCsv(Gebaeude())))
+    if (const auto fehler = DauerhaftSchreiben(pfad, GebaeudeCsv(Gebaeude())))
         AllgemeinerFehlerbericht(this, *fehler);
 }
 

@@ -76,7 +76,7 @@ int main(int argc, char **argv)
         QElapsedTimer uhr;
         uhr.start();
         for (int n = 0; n < 100; ++n)
-            if (ventoris::ErgebnisPdfSchreiben(ventoris::ErgebnisblattAufbauen(daten), blattPfad) != 0)
+            if (ventoris::ErgebnisPdfSchreiben(ventoris::ErgebnisblattAufbauen(daten), blattPfad))
                 return 1;
         blaetter.push_back(uhr.nsecsElapsed() / 1e6);
 

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
 #include <unistd.h>
@@ -75,6 +76,18 @@ void FehlerAusschalten()
 int FehlerGetroffen()
 {
     return g_getroffen.load();
+}
+
+// A program started with the library preloaded and VENTORIS_FEHLER set to
+// "aufruf:fehlerwert:ordner" starts with that fault on.
+__attribute__((constructor)) static void ausDerUmgebung()
+{
+    const char *wert = std::getenv("VENTORIS_FEHLER");
+    char aufruf[16];
+    int fehlerwert = 0;
+    int ende = 0;
+    if (wert && std::sscanf(wert, "%15[^:]:%d:%n", aufruf, &fehlerwert, &ende) == 2 && ende > 0)
+        FehlerEinschalten(aufruf, fehlerwert, wert + ende);
 }
 
 ssize_t write(int fd, const void *daten, size_t laenge)

@@ -2,8 +2,9 @@
 
 // Real faults in the file system calls, for the tests of durable writing. The
 // library defines write, fdatasync, fsync, close and rename itself; a test
-// program linked with it goes through them, and they hand every call on to the
-// C library unless a fault is switched on.
+// program linked with it (or a program started with it in LD_PRELOAD and the
+// fault in VENTORIS_FEHLER) goes through them, and they hand every call on to
+// the C library unless a fault is switched on.
 extern "C" {
 // From now on, 'aufruf' ("write", "fdatasync", "fsync", "close" or "rename")
 // fails with 'fehlerwert' for the folder 'ordner' itself and the files in it

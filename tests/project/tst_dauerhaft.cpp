@@ -1,6 +1,7 @@
 // Every writer of the program under real faults of the system calls: the old
 // file stays whole, no temporary file is left, the user sees the failure, and
 // the next save without the fault succeeds.
+#include "beispielsatz.h"
 #include "fehlerspritze.h"
 
 #include "project/dauerhaftschreiben.h"
@@ -10,6 +11,7 @@
 #include "tests/reference/modalhelfer.h"
 #include "tests/report/testdaten.h"
 
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -23,8 +25,15 @@ using namespace ventoris;
 
 namespace {
 
-enum Schreiber { Projekt, Pdf, Logo, Direkt };
-const char *const Dateiname[] = {"fall.lkz", "ergebnis.pdf", "Logo.bmp", "neu.dat"};
+enum Schreiber { Projekt, Pdf, Logo, Direkt, Befehlszeile };
+const char *const Dateiname[] = {"fall.lkz", "ergebnis.pdf", "Logo.bmp", "neu.dat", "fall.pdf"};
+
+// What the user was told, and the command line's status.
+struct Bericht {
+    QString text;
+    QMessageBox::Icon symbol = QMessageBox::NoIcon;
+    int status = 0;
+};
 
 QByteArray inhalt(const QString &pfad)
 {
@@ -58,21 +67,45 @@ int direktAufrufen(const QByteArray &aufruf, const QString &ordner)
     return fehler;
 }
 
-// Runs one writer as the user does: "Speichern" in the main window, "Als PDF
-// speichern", "Logo laden" cancelled; the routine itself for a new file.
-// 'vorher' runs just before the writing. Returns what the user was told.
-Meldung schreiben(Schreiber schreiber, const QString &pfad, const std::function<void()> &vorher, bool fehler)
+// The program from the command line, with the fault library preloaded and the
+// fault given in its environment: its status and its standard error.
+QPair<int, QString> befehlszeile(const QString &lkz, const QByteArray &fehler)
 {
-    Meldung m;
-    if (schreiber == Direkt) {
-        vorher();
-        if (const auto f = DauerhaftSchreiben(pfad, QByteArray("neuer Inhalt")))
-            m.text = f->meldung();
-        return m;
+    QProcess programm;
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    if (!fehler.isEmpty()) {
+        umgebung.insert("LD_PRELOAD", FEHLERSPRITZE);
+        umgebung.insert("VENTORIS_FEHLER", fehler);
+        // a sanitizer build: its runtime is then no longer the first library
+        umgebung.insert("ASAN_OPTIONS", umgebung.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
     }
+    programm.setProcessEnvironment(umgebung);
+    programm.start(QStringLiteral(VENTORIS_PROGRAMM), {QStringLiteral("--pdf"), lkz});
+    if (!programm.waitForFinished(20000) || programm.exitStatus() != QProcess::NormalExit)
+        return {-1, QString()};
+    return {programm.exitCode(), QString::fromUtf8(programm.readAllStandardError())};
+}
+
+// Runs one writer as the user does: "Speichern" in the main window, "Als PDF
+// speichern", "Logo laden" cancelled, "ventoris --pdf"; the routine itself for
+// a new file. 'einschalten' switches the fault on just before the writing.
+// Returns what the user was told.
+Bericht ausfuehren(Schreiber schreiber, const QString &pfad, const std::function<QByteArray()> &einschalten,
+                   bool fehler)
+{
+    if (schreiber == Befehlszeile) {
+        const auto [status, text] = befehlszeile(pfad.chopped(3) + QStringLiteral("lkz"), einschalten());
+        return {text, QMessageBox::NoIcon, status};
+    }
+    if (schreiber == Direkt) {
+        einschalten();
+        const auto f = DauerhaftSchreiben(pfad, QByteArray("neuer Inhalt"));
+        return {f ? f->meldung() : QString()};
+    }
+    Meldung m;
     const ModalFolge::Schritt waehlen = schreiber == Logo ? abbrechen() : dateiWaehlen(pfad);
     QList<ModalFolge::Schritt> schritte{[&](QWidget *w) {
-        vorher();
+        einschalten();
         // the PDF dialog asks before it replaces a file: "Ja"
         QTimer::singleShot(50, [] {
             auto *frage = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -90,14 +123,14 @@ Meldung schreiben(Schreiber schreiber, const QString &pfad, const std::function<
         f = ProgrammStarten();
         f->Speichern1->trigger();
     } else if (schreiber == Pdf) {
-        ErgebnisAlsPdfSpeichern(nullptr, testdaten::Bewertungsfall());
+        ErgebnisAlsPdfSpeichern(nullptr, testdaten::Bewertungsfall(), QString());
     } else {
         logo = std::make_unique<TForm5>();
         logo->Button3->click();
     }
     if (!abwarten(folge))
         m.text = QStringLiteral("Dialoge: ") + folge.gesehen.join(',');
-    return m;
+    return {m.text, m.symbol};
 }
 
 } // namespace
@@ -127,7 +160,7 @@ void TstDauerhaft::fehler_data()
                   {"close", EIO, "E/A-Fehler 5."},
                   {"rename", EACCES, "Dateizugriff verweigert."},
                   {"fsync", EIO, "E/A-Fehler 5."}};
-    for (int s : {Projekt, Pdf, Logo, Direkt})
+    for (int s : {Projekt, Pdf, Logo, Direkt, Befehlszeile})
         for (const auto &fall : faelle)
             QTest::addRow("%s %s", Dateiname[s], fall.aufruf)
                 << s << QByteArray(fall.aufruf) << fall.fehlerwert << QString::fromUtf8(fall.meldung);
@@ -144,42 +177,56 @@ void TstDauerhaft::fehler()
     const QString ordner = QFileInfo(tmp.path()).canonicalFilePath();
     // "Logo.bmp" goes into the working directory
     QVERIFY(QDir::setCurrent(ordner));
-    const QString pfad = ordner + u'/' + QLatin1String(Dateiname[schreiber]);
+    const QString name = QLatin1String(Dateiname[schreiber]);
+    const QString pfad = ordner + u'/' + name;
     const QByteArray alt = "alter Inhalt";
-    if (schreiber != Direkt) {
-        QFile datei(pfad);
-        QVERIFY(datei.open(QIODevice::WriteOnly) && datei.write(alt) == alt.size());
-    }
+    if (schreiber != Direkt)
+        schreiben(pfad, alt);
+    if (schreiber == Befehlszeile)
+        schreiben(ordner + QStringLiteral("/fall.lkz"), altSatz(0));
     const QStringList vorher = dateien(ordner);
 
     int direkt = 0;
-    const Meldung m = schreiben(Schreiber(schreiber), pfad, [&] {
+    const Bericht b = ausfuehren(Schreiber(schreiber), pfad, [&] {
         FehlerEinschalten(aufruf.constData(), fehlerwert, QFile::encodeName(ordner).constData());
         direkt = direktAufrufen(aufruf, ordner);
+        // the program from the command line gets the fault through its environment
+        if (schreiber == Befehlszeile)
+            FehlerAusschalten();
+        return aufruf + ':' + QByteArray::number(fehlerwert) + ':' + QFile::encodeName(ordner);
     }, true);
     const int getroffen = FehlerGetroffen();
     FehlerAusschalten();
     // the fault was on: a call of the test's own failed, and the writer's too
+    // (the command line's shows in its message alone)
     QCOMPARE(direkt, fehlerwert);
-    QVERIFY2(getroffen >= 2, qPrintable(QString::number(getroffen)));
+    QVERIFY2(getroffen >= (schreiber == Befehlszeile ? 1 : 2), qPrintable(QString::number(getroffen)));
     if (schreiber == Logo) {
-        QVERIFY2(m.text.contains(u'\n' + meldung + u'\n'), qPrintable(m.text));
-        QCOMPARE(m.symbol, QMessageBox::Warning);
+        QVERIFY2(b.text.contains(u'\n' + meldung + u'\n'), qPrintable(b.text));
+        QCOMPARE(b.symbol, QMessageBox::Warning);
+    } else if (schreiber == Befehlszeile) {
+        QCOMPARE(b.text, QStringLiteral("ventoris: %1: %2\n").arg(pfad, meldung));
+        QCOMPARE(b.status, 1);
     } else {
-        QCOMPARE(m.text, meldung);
-        QVERIFY(schreiber == Direkt || m.symbol == QMessageBox::Critical);
+        QCOMPARE(b.text, meldung);
+        QCOMPARE(b.symbol, schreiber == Direkt ? QMessageBox::NoIcon : QMessageBox::Critical);
     }
     QCOMPARE(inhalt(pfad), schreiber == Direkt ? QByteArray() : alt);
     QCOMPARE(QFileInfo::exists(pfad), schreiber != Direkt);
     QCOMPARE(dateien(ordner), vorher);
 
     // without the fault the same command saves
-    QCOMPARE(schreiben(Schreiber(schreiber), pfad, [] {}, false).text, QString());
+    const Bericht danach = ausfuehren(Schreiber(schreiber), pfad, [] { return QByteArray(); }, false);
+    QCOMPARE(danach.text, QString());
+    QCOMPARE(danach.status, 0);
     const QByteArray neu = inhalt(pfad);
-    const QByteArray kennung[] = {"", "%PDF-", "BM", "neuer Inhalt"};
+    const QByteArray kennung[] = {"", "%PDF-", "BM", "neuer Inhalt", "%PDF-"};
     QVERIFY(neu.startsWith(kennung[schreiber]));
     QVERIFY(schreiber != Projekt || neu.size() == 1160);
-    QCOMPARE(dateien(ordner), QStringList{QLatin1String(Dateiname[schreiber])});
+    QStringList alle = vorher;
+    if (!alle.contains(name))
+        alle << name;
+    QCOMPARE(dateien(ordner), alle);
 }
 
 // A new file gets 0666 less the umask, a replaced one keeps its permissions, a
