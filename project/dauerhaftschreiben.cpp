@@ -173,6 +173,7 @@ std::optional<DateiFehler> DauerhaftSchreiben(const QString &pfad, const std::fu
     } else {
         ::unlink(temporaer.constData());
     }
+    // (gone already where it was put back)
     if (!sicherung.isEmpty())
         ::unlink(sicherung.constData());
     if (fehler != 0)
