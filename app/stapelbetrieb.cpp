@@ -156,8 +156,7 @@ int gebaeudeuebersicht(const TAufruf &aufruf)
     const QString ziel = aufruf.ziel;
     if (!ziel.isEmpty() && !ordnerVorhanden(QFileInfo(ziel).absolutePath()))
         return 1;
-    TLeseFortschritt stand;
-    const TGebaeude gebaeude = GebaeudeLesen(ordner, &stand);
+    const TGebaeude gebaeude = GebaeudeLesen(ordner);
     if (!gebaeude.fehler.isEmpty()) {
         fehlerZeile(ordner, gebaeude.fehler);
         return 1;

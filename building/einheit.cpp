@@ -26,6 +26,7 @@ constexpr TErgebnisfeld ergebnisfelder[] = {
 bool namenGueltig(const QByteArray &lokalerPfad)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // decoding happens only when the result becomes a QString
     const QString name = utf8(lokalerPfad.mid(lokalerPfad.lastIndexOf('/') + 1));
     return !utf8.hasError();
 }
