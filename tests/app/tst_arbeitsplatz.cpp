@@ -7,6 +7,7 @@
 #include "tests/reference/modalhelfer.h"
 
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
@@ -82,6 +83,36 @@ private slots:
         // after a restart, without a project: the folder chosen last
         f = ProgrammStarten();
         QCOMPARE(ausfuehren(f->ffnen1, abbrechen()), pfad("b"));
+    }
+
+    // A name typed the moment the dialog has the keyboard, while its folder
+    // is still being listed, is the name saved: the proposed name never
+    // comes back over it.
+    void sofortGetippterName()
+    {
+        QVERIFY(QDir(tmp.path()).mkpath("voll"));
+        for (int i = 0; i < 3000; ++i)
+            QFile(pfad(QString("voll/e%1.lkz").arg(i))).open(QIODevice::WriteOnly);
+        auto f = ProgrammStarten();
+        ausfuehren(f->Speichern1, dateiWaehlen(pfad("voll/vorschlag.lkz")));
+        QCOMPARE(f->AktuellesProjekt, pfad("voll/vorschlag.lkz"));
+        f->Edit2->setText(QStringLiteral("zweiter Fall"));
+        bool geladen = true;
+        ausfuehren(f->Speichern1, [&](QWidget *w) {
+            auto *dialog = qobject_cast<QFileDialog *>(w);
+            QVERIFY(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+            geladen = dateidialog::zeigtOrdner(*dialog, pfad("voll"));
+            dateidialog::eintippen(dialog->findChild<QLineEdit *>("fileNameEdit"), QStringLiteral("getippt.lkz"));
+            // the user confirms once the list is there
+            QVERIFY(QTest::qWaitFor([&] { return dateidialog::zeigtOrdner(*dialog, pfad("voll")); }));
+            QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Save), Qt::LeftButton);
+        });
+        if (geladen)
+            QSKIP("der Ordner war schon geladen, bevor getippt wurde");
+        QCOMPARE(f->AktuellesProjekt, pfad("voll/getippt.lkz"));
+        QFile getippt(pfad("voll/getippt.lkz")), vorschlag(pfad("voll/vorschlag.lkz"));
+        QVERIFY(getippt.open(QIODevice::ReadOnly) && getippt.readAll().contains("zweiter Fall"));
+        QVERIFY(vorschlag.open(QIODevice::ReadOnly) && !vorschlag.readAll().contains("zweiter Fall"));
     }
 
     void zuletztGeoeffnet()

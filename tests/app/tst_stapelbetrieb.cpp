@@ -132,10 +132,8 @@ private slots:
         QTRY_VERIFY(!u->Liest());
         const QString ziel = pfad("fenster.csv");
         ModalFolge folge({[&](QWidget *w) {
-            auto *dialog = qobject_cast<QFileDialog *>(w);
-            QVERIFY(dialog);
-            dialog->selectFile(ziel);
-            QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+            const QString fehler = DialogBeantworten(qobject_cast<QFileDialog *>(w), ziel);
+            QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
         }});
         u->CsvSpeichern->click();
         QVERIFY(abwarten(folge));

@@ -80,8 +80,8 @@ void TestGebaeudeuebersicht::ausDemMenue()
         auto *dialog = qobject_cast<QFileDialog *>(w);
         QVERIFY(dialog);
         QCOMPARE(dialog->fileMode(), QFileDialog::Directory);
-        dialog->selectFile(m_haus.path());
-        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+        const QString fehler = DialogBeantworten(dialog, m_haus.path());
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
     }});
     f->Gebaeudeuebersicht1->trigger();
     QVERIFY(abwarten(folge));

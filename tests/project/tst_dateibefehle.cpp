@@ -288,11 +288,10 @@ void TestDateibefehle::speichernInFehlendenOrdner()
     const QString datei = pfad("weg/fall.lkz");
     Meldung m;
     speichern({[&](QWidget *w) {
-                   auto *dialog = qobject_cast<QFileDialog *>(w);
-                   dialog->setDirectory(pfad("weg"));
-                   dialog->findChild<QLineEdit *>("fileNameEdit")->setText("fall.lkz");
-                   QVERIFY(QDir(pfad("weg")).removeRecursively());
-                   QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+                   const QString fehler = DialogBeantworten(qobject_cast<QFileDialog *>(w), datei, [this] {
+                       QVERIFY(QDir(pfad("weg")).removeRecursively());
+                   });
+                   QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
                },
                meldungLesen(m)});
     QCOMPARE(m.text, QStringLiteral("Datei nicht gefunden."));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/dateidialog.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -86,19 +88,12 @@ inline ModalFolge::Schritt meldungLesen(Meldung &m)
     };
 }
 
-// Types the file name into the dialog's name field and confirms it, as a user
-// does (the folder is chosen first).
+// Chooses the file in the dialog as a user does (see DialogBeantworten).
 inline ModalFolge::Schritt dateiWaehlen(const QString &pfad)
 {
     return [pfad](QWidget *w) {
-        auto *dialog = qobject_cast<QFileDialog *>(w);
-        QVERIFY(dialog);
-        const QFileInfo info(pfad);
-        dialog->setDirectory(info.absolutePath());
-        auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
-        QVERIFY(name);
-        name->setText(info.fileName());
-        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+        const QString fehler = DialogBeantworten(qobject_cast<QFileDialog *>(w), pfad);
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
     };
 }
 

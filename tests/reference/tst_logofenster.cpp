@@ -33,8 +33,7 @@ QImage Muster(int breite, int hoehe)
     return bild;
 }
 
-// The file dialog step: type the path into the name field and press Enter,
-// as a user would.
+// The file dialog step: the picture chosen as a user would.
 ModalFolge::Schritt DateiWaehlen(const QString &pfad, QStringList *filter)
 {
     return [pfad, filter](QWidget *modal) {
@@ -44,13 +43,8 @@ ModalFolge::Schritt DateiWaehlen(const QString &pfad, QStringList *filter)
             return;
         }
         *filter = dialog->nameFilters();
-        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        if (name) {
-            name->setText(pfad);
-            QTest::keyClick(name, Qt::Key_Return);
-        }
-        if (dialog->isVisible())
-            dialog->reject();
+        const QString fehler = DialogBeantworten(dialog, pfad);
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
     };
 }
 

@@ -8,6 +8,7 @@
 #include "report/ergebnispdf.h"
 #include "popplerwerkzeuge.h"
 #include "testdaten.h"
+#include "tests/dateidialog.h"
 
 #include <QPrintDialog>
 #include <QBuffer>
@@ -68,16 +69,6 @@ public:
 private:
     QTimer m_uhr;
 };
-
-// Types a file name into the dialog's name field, as the user would.
-// (selectFile() leaves the field alone while it has the focus.)
-void DateiWaehlen(QFileDialog *dialog, const QString &pfad)
-{
-    if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-        name->setText(pfad);
-    else
-        dialog->selectFile(pfad);
-}
 
 QStringList Dateien(const QString &ordner)
 {
@@ -262,14 +253,15 @@ void TstBlattdokument::pdfBefehlSchreibtDatei()
     QTemporaryDir ordner;
     TBerichtWaechter waechter;
     bool geprueft = false;
+    QString fehler = QStringLiteral("kein Dialog");
     WennModal<QFileDialog>([&](QFileDialog *dialog) {
         geprueft = dialog->acceptMode() == QFileDialog::AcceptSave && dialog->defaultSuffix() == QLatin1String("pdf")
                    && dialog->nameFilters() == QStringList{QStringLiteral("PDF-Dokument (*.pdf)")};
-        DateiWaehlen(dialog, ordner.filePath(QStringLiteral("ergebnis")));
-        static_cast<QDialog *>(dialog)->accept();
+        fehler = DialogBeantworten(dialog, ordner.filePath(QStringLiteral("ergebnis")));
     });
     ErgebnisAlsPdfSpeichern(nullptr, testdaten::Startzustand(), QString());
     QVERIFY(geprueft);
+    QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
     QCOMPARE(waechter.berichte, QStringList());
     // the default suffix is added to a name without one
     QCOMPARE(Dateien(ordner.path()), QStringList{QStringLiteral("ergebnis.pdf")});
@@ -286,8 +278,9 @@ void TstBlattdokument::pdfBefehlAbgebrochen()
     bool gezeigt = false;
     WennModal<QFileDialog>([&](QFileDialog *dialog) {
         gezeigt = true;
-        DateiWaehlen(dialog, ordner.filePath(QStringLiteral("ergebnis.pdf")));
-        dialog->reject();
+        dateidialog::eintippen(dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")),
+                               ordner.filePath(QStringLiteral("ergebnis.pdf")));
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel), Qt::LeftButton);
     });
     ErgebnisAlsPdfSpeichern(nullptr, testdaten::Bewertungsfall(), QString());
     QVERIFY(gezeigt);
@@ -300,13 +293,15 @@ void TstBlattdokument::pdfBefehlFehlerbericht()
     const QString fehlt = ordner.filePath(QStringLiteral("fehlt"));
     QVERIFY(QDir().mkdir(fehlt));
     TBerichtWaechter waechter;
+    QString fehler = QStringLiteral("kein Dialog");
     WennModal<QFileDialog>([&](QFileDialog *dialog) {
-        DateiWaehlen(dialog, fehlt + QStringLiteral("/ergebnis.pdf"));
-        // The folder disappears between the choice and the writing.
-        QObject::connect(dialog, &QFileDialog::fileSelected, [fehlt] { QDir(fehlt).removeRecursively(); });
-        static_cast<QDialog *>(dialog)->accept();
+        fehler = DialogBeantworten(dialog, fehlt + QStringLiteral("/ergebnis.pdf"), [&] {
+            // The folder disappears between the choice and the writing.
+            QObject::connect(dialog, &QFileDialog::fileSelected, [fehlt] { QDir(fehlt).removeRecursively(); });
+        });
     });
     ErgebnisAlsPdfSpeichern(nullptr, testdaten::Bewertungsfall(), QString());
+    QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
     QCOMPARE(waechter.berichte, QStringList{QStringLiteral("AllgemeinerFehlerbericht:Datei nicht gefunden.")});
     QVERIFY(!QFileInfo::exists(fehlt));
     QCOMPARE(Dateien(ordner.path()), QStringList());

@@ -25,11 +25,8 @@ private:
     bool pdfSpeichern(const QString &pfad)
     {
         ModalFolge folge({[pfad](QWidget *w) {
-            auto *dialog = qobject_cast<QFileDialog *>(w);
-            QVERIFY(dialog);
-            dialog->setDirectory(QFileInfo(pfad).absolutePath());
-            dialog->findChild<QLineEdit *>("fileNameEdit")->setText(QFileInfo(pfad).fileName());
-            QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+            const QString fehler = DialogBeantworten(qobject_cast<QFileDialog *>(w), pfad);
+            QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
         }});
         f->PdfSpeichern1->trigger();
         return QTest::qWaitFor([&] { return folge.alleErledigt(); }, 5000);
