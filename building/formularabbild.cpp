@@ -149,7 +149,7 @@ void TFormularAbbild::urteilSetzen(const TUrteil &urteil)
 
 void TFormularAbbild::Oeffnen(const TGelesenerSatz &satz)
 {
-    auto text = [&satz](int nr) { return satz.Text(nr).value_or(QString()); };
+    auto text = [&satz](int nr) { return satz.FormularText(nr).value_or(QString()); };
     auto ganzzahl = [&text](int nr) { return SatzGanzzahlLesen(text(nr)); };
 
     // object data, building data and "Neubau ?"

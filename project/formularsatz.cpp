@@ -67,7 +67,7 @@ void FormularInSatz(const TForm1 &form, TProjektSatz &satz)
 
 void SatzInFormular(const TGelesenerSatz &satz, TForm1 &f)
 {
-    auto text = [&satz](int nr) { return satz.Text(nr).value_or(QString()); };
+    auto text = [&satz](int nr) { return satz.FormularText(nr).value_or(QString()); };
 
     // 1. object data; the date of field 4 is not read back
     TextSetzen(f.Edit2, text(1));

@@ -1,5 +1,7 @@
 #include "project/projektsatz.h"
 
+#include "assessment/auswahltexte.h"
+
 #include <QHash>
 #include <QList>
 #include <QStringDecoder>
@@ -165,6 +167,28 @@ std::optional<QString> TGelesenerSatz::Text(int feldNr) const
     for (int i = 0; i < laenge; ++i)
         text[i] = QChar(cp.zeichen[static_cast<unsigned char>(bytes.at(lage->offset + 1 + i))]);
     return text;
+}
+
+std::optional<QString> TGelesenerSatz::FormularText(int feldNr) const
+{
+    std::optional<QString> text = Text(feldNr);
+    const std::optional<FeldLage> lage = FeldLageIn(layout, feldNr);
+    if (!text || text->size() < lage->kapazitaet)
+        return text;
+    QStringList eintraege;
+    if (feldNr == FeldGebaeudetyp)
+        eintraege = auswahl::Gebaeudetypen();
+    else if (feldNr == FeldVorgabekategorie)
+        eintraege = auswahl::Vorgabekategorien();
+    const QString *ganz = nullptr;
+    for (const QString &eintrag : eintraege) {
+        if (!eintrag.startsWith(*text))
+            continue;
+        if (ganz)
+            return text; // the beginning of two items says neither
+        ganz = &eintrag;
+    }
+    return ganz ? *ganz : text;
 }
 
 int SatzGanzzahlLesen(const QString &text)

@@ -47,6 +47,8 @@ std::optional<FeldLage> FeldLageIn(SatzLayout layout, int feldNr);
 // Fields with a meaning of their own for the copy routines.
 enum SatzFeldNr : int {
     FeldDatum = 4,            // written, never read back
+    FeldGebaeudetyp = 8,      // the choice texts that a field may cut
+    FeldVorgabekategorie = 21,
     FeldFensterloseRaeume = 15,
     FeldWeitereAnforderungen = 16,
     FeldAnforderungsCode = 17,
@@ -82,6 +84,13 @@ struct TGelesenerSatz {
     // lacks the field. A length byte beyond the capacity (a damaged file) is
     // taken as the capacity, so no byte of the next field is ever read.
     std::optional<QString> Text(int feldNr) const;
+
+    // The text of field feldNr as the window takes it when the file is
+    // opened. A choice text that the field cut (building type, field 8;
+    // preset category, field 21) fills the field's width and begins exactly
+    // one item of its list: it is that whole item. Anything else, and every
+    // other field, as Text() gives it.
+    std::optional<QString> FormularText(int feldNr) const;
 };
 
 // Reads fields 15 to 17 as whole numbers, like the window's year field: the
