@@ -192,7 +192,7 @@ int ZellenHoehe(TSchrift schrift)
         return 30;
     case TSchrift::Tabelle:
     case TSchrift::TabelleFett:
-        return 20;
+        return 30;
     }
     return 40;
 }

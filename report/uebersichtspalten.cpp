@@ -1,0 +1,188 @@
+#include "report/uebersichtspalten.h"
+
+#include "report/blattzeichnen.h"
+#include "report/textumbruch.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace ventoris {
+
+namespace {
+
+using A = TAusrichtung;
+
+// The printed columns from left to right. A column for another text of the
+// unit is one more line here.
+constexpr TDruckspalte Druckspalten[] = {
+    {SpalteDatei, "Datei", "", 600, A::Links, false, ""},
+    {SpalteObjekt, "Objekt", "", 450, A::Links, true, ""},
+    {SpalteStrasse, "Strasse, Nr.", "", 400, A::Links, true, ""},
+    {SpalteOrt, "PLZ, Ort", "", 400, A::Links, true, ""},
+    {SpalteDatum, "Datum", "", 250, A::Links, true, ""},
+    {SpalteBearbeiter, "Bearbeiter", "", 350, A::Links, true, ""},
+    {SpalteGebaeudetyp, "Gebäudetyp", "", 330, A::Links, true, ""},
+    {SpalteGebaeudelage, "Lage", "", 250, A::Links, true, ""},
+    {SpalteFlaeche, "ANE", "m²", 250, A::Komma, false, "ANE Fläche der Nutzungseinheit"},
+    {SpalteN50, "n50", "1/h", 250, A::Komma, true, "n50 Luftdichtheit"},
+    {SpalteDruckexponent, "n", "", 250, A::Komma, true, "n Druckexponent"},
+    {SpalteQualitaet, "WS", "", 250, A::Links, true, "WS Qualität Wärmeschutz"},
+    {SpalteFeuchteschutz, "FL", "m³/h", 250, A::Komma, false, "FL Feuchteschutz"},
+    {SpalteReduziert, "RL", "m³/h", 250, A::Komma, false, "RL reduzierte Lüftung"},
+    {SpalteNennlueftung, "NL", "m³/h", 250, A::Komma, false, "NL Nennlüftung"},
+    {SpalteIntensiv, "IL", "m³/h", 250, A::Komma, false, "IL Intensivlüftung"},
+    {SpalteInfiltration, "Inf.", "m³/h", 250, A::Komma, false, "Inf. Infiltration"},
+    {FeldUrteil, "Maßnahme", "", 450, A::Links, false, ""},
+    {FeldSaetze, "Sätze", "", 250, A::Links, false, "Sätze Nummern der Ergebnissätze unter der Tabelle"},
+    {SpalteHinweis, "Hinweis", "", 500, A::Links, true, ""},
+};
+
+QString utf8(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+// Where a figure is split for alignment: its whole part, then the comma and the decimals.
+std::pair<QString, QString> ganzUndBruch(const QString &zahl)
+{
+    const qsizetype komma = zahl.indexOf(QLatin1Char(','));
+    return komma < 0 ? std::pair{zahl, QString()} : std::pair{zahl.left(komma), zahl.mid(komma)};
+}
+
+// Narrowest and natural width of a column, without the cell's edges.
+struct TBedarf {
+    qreal mindest = 0;
+    qreal natur = 0;
+};
+
+} // namespace
+
+bool Markiert(const TEinheit &e)
+{
+    return e.massnahme == TMassnahme::Erforderlich;
+}
+
+TUebersichtTabelle::TUebersichtTabelle(const QVector<TEinheit> &einheiten, const TEinheit &summe, int breite)
+{
+    for (const TEinheit &e : einheiten)
+        for (int k : {SpalteErgebnis1, SpalteErgebnis2, SpalteErgebnis3})
+            if (!e.text[size_t(k)].isEmpty() && !saetze.contains(e.text[size_t(k)]))
+                saetze << e.text[size_t(k)];
+
+    QVector<TBedarf> bedarf;
+    for (const TDruckspalte &d : Druckspalten) {
+        const TGesetzteSpalte s{&d};
+        if (d.inDenKopf) {
+            // rows of unreadable files have no text here and share everything
+            QStringList werte;
+            for (const TEinheit &e : einheiten)
+                if (e.gelesen || !e.text[size_t(d.feld)].isEmpty())
+                    werte << e.text[size_t(d.feld)];
+            werte.removeDuplicates();
+            if (werte.size() <= 1) {
+                if (!werte.value(0).isEmpty())
+                    gemeinsam.append({SpaltenKoepfe().value(d.feld), werte.value(0)});
+                continue;
+            }
+        }
+        const bool leer = Text(summe, s, true).isEmpty() &&
+                          std::all_of(einheiten.cbegin(), einheiten.cend(),
+                                      [&](const TEinheit &e) { return Text(e, s, false).isEmpty(); });
+        if (leer)
+            continue;
+
+        TBedarf b;
+        const QString kopf = utf8(d.kopf), einheit = utf8(d.einheit);
+        b.mindest = std::max(BreitestesWort(kopf, TSchrift::TabelleFett), BlattTextBreite(TSchrift::TabelleFett, einheit));
+        b.natur = std::max(BlattTextBreite(TSchrift::TabelleFett, kopf), b.mindest);
+        qreal ganz = 0, bruch = 0, wort = 0, absatz = 0;
+        auto messen = [&](const QString &text, TSchrift schrift) {
+            if (d.ausrichtung == A::Komma) {
+                const auto [g, r] = ganzUndBruch(text);
+                ganz = std::max(ganz, BlattTextBreite(schrift, g));
+                bruch = std::max(bruch, BlattTextBreite(schrift, r));
+            } else {
+                wort = std::max(wort, BreitestesWort(text, schrift));
+                absatz = std::max(absatz, BreitesterAbsatz(text, schrift));
+            }
+        };
+        for (const TEinheit &e : einheiten)
+            messen(Text(e, s, false), d.feld == FeldUrteil ? TSchrift::TabelleFett : TSchrift::Tabelle);
+        messen(Text(summe, s, true), TSchrift::TabelleFett);
+        if (d.feld == FeldUrteil) {
+            wort += MarkeBreite + MarkeAbstand;
+            absatz += MarkeBreite + MarkeAbstand;
+        }
+        const qreal innen = d.hoechstens - 2 * ZellenRand;
+        if (d.ausrichtung == A::Komma) {
+            b.mindest = std::max(b.mindest, std::min(ganz + bruch, innen));
+            b.natur = std::max(b.natur, ganz + bruch);
+        } else {
+            b.mindest = std::max(b.mindest, wort);
+            b.natur = std::max({b.natur, b.mindest, std::min(absatz, innen)});
+        }
+        spalten.append({&d, 0, 0, bruch});
+        bedarf.append(b);
+    }
+
+    // Natural widths where they fit; else every column gives up the same share
+    // of what it has beyond its narrowest, so that no word has to be cut.
+    qreal mindest = 0, natur = 0;
+    for (const TBedarf &b : bedarf) {
+        mindest += b.mindest + 2 * ZellenRand;
+        natur += b.natur + 2 * ZellenRand;
+    }
+    int links = 0;
+    for (qsizetype i = 0; i < spalten.size(); ++i) {
+        const TBedarf &b = bedarf[i];
+        qreal w = b.natur + 2 * ZellenRand;
+        if (natur > breite && mindest <= breite)
+            w = b.mindest + 2 * ZellenRand + (b.natur - b.mindest) * (breite - mindest) / (natur - mindest);
+        else if (natur > breite)
+            w = (b.mindest + 2 * ZellenRand) * breite / mindest;
+        else
+            w *= breite / natur; // the table fills the page's width
+        spalten[i].links = links;
+        spalten[i].breite = i == spalten.size() - 1 ? breite - links : int(w);
+        spalten[i].komma = spalten[i].breite - ZellenRand - spalten[i].komma;
+        links += spalten[i].breite;
+    }
+}
+
+QString TUebersichtTabelle::Text(const TEinheit &e, const TGesetzteSpalte &s, bool summe) const
+{
+    switch (s.art->feld) {
+    case FeldUrteil: {
+        if (summe)
+            return e.text[SpalteMassnahme];
+        const QString grund = MassnahmeGrund(e);
+        return grund.isEmpty() ? MassnahmeText(e.massnahme) : MassnahmeText(e.massnahme) + QLatin1Char('\n') + grund;
+    }
+    case FeldSaetze:
+        return summe ? QString() : saetzeText(e);
+    default:
+        return e.text[size_t(s.art->feld)];
+    }
+}
+
+QString TUebersichtTabelle::saetzeText(const TEinheit &e) const
+{
+    QStringList nummern;
+    for (int k : {SpalteErgebnis1, SpalteErgebnis2, SpalteErgebnis3})
+        if (!e.text[size_t(k)].isEmpty())
+            nummern << QString::number(saetze.indexOf(e.text[size_t(k)]) + 1);
+    // a middle dot, since "1, 4" would read as a decimal; no-break spaces keep
+    // the numbers on one line
+    return nummern.join(QStringLiteral("\u00A0·\u00A0"));
+}
+
+QStringList TUebersichtTabelle::Legende() const
+{
+    QStringList eintraege;
+    for (const TGesetzteSpalte &s : spalten)
+        if (*s.art->legende)
+            eintraege << utf8(s.art->legende);
+    return eintraege;
+}
+
+} // namespace ventoris
