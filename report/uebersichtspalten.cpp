@@ -4,6 +4,7 @@
 #include "report/textumbruch.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace ventoris {
@@ -14,27 +15,29 @@ using A = TAusrichtung;
 
 // The printed columns from left to right. A column for another text of the
 // unit is one more line here.
+constexpr bool Kopf = true, Zeile = false;      // inDenKopf
+constexpr bool Kuerzbar = true, Ganz = false;   // kuerzbar
 constexpr TDruckspalte Druckspalten[] = {
-    {SpalteDatei, "Datei", "", 600, A::Links, false, ""},
-    {SpalteObjekt, "Objekt", "", 450, A::Links, true, ""},
-    {SpalteStrasse, "Strasse, Nr.", "", 400, A::Links, true, ""},
-    {SpalteOrt, "PLZ, Ort", "", 400, A::Links, true, ""},
-    {SpalteDatum, "Datum", "", 250, A::Links, true, ""},
-    {SpalteBearbeiter, "Bearbeiter", "", 350, A::Links, true, ""},
-    {SpalteGebaeudetyp, "Gebäudetyp", "", 330, A::Links, true, ""},
-    {SpalteGebaeudelage, "Lage", "", 250, A::Links, true, ""},
-    {SpalteFlaeche, "ANE", "m²", 250, A::Komma, false, "ANE Fläche der Nutzungseinheit"},
-    {SpalteN50, "n50", "1/h", 250, A::Komma, true, "n50 Luftdichtheit"},
-    {SpalteDruckexponent, "n", "", 250, A::Komma, true, "n Druckexponent"},
-    {SpalteQualitaet, "WS", "", 250, A::Links, true, "WS Qualität Wärmeschutz"},
-    {SpalteFeuchteschutz, "FL", "m³/h", 250, A::Komma, false, "FL Feuchteschutz"},
-    {SpalteReduziert, "RL", "m³/h", 250, A::Komma, false, "RL reduzierte Lüftung"},
-    {SpalteNennlueftung, "NL", "m³/h", 250, A::Komma, false, "NL Nennlüftung"},
-    {SpalteIntensiv, "IL", "m³/h", 250, A::Komma, false, "IL Intensivlüftung"},
-    {SpalteInfiltration, "Inf.", "m³/h", 250, A::Komma, false, "Inf. Infiltration"},
-    {FeldUrteil, "Maßnahme", "", 450, A::Links, false, ""},
-    {FeldSaetze, "Sätze", "", 250, A::Links, false, "Sätze Nummern der Ergebnissätze unter der Tabelle"},
-    {SpalteHinweis, "Hinweis", "", 500, A::Links, true, ""},
+    {SpalteDatei, "Datei", "", 650, A::Links, Zeile, Ganz, ""},
+    {SpalteObjekt, "Objekt", "", 450, A::Links, Kopf, Kuerzbar, ""},
+    {SpalteStrasse, "Strasse, Nr.", "", 400, A::Links, Kopf, Kuerzbar, ""},
+    {SpalteOrt, "PLZ, Ort", "", 400, A::Links, Kopf, Kuerzbar, ""},
+    {SpalteDatum, "Datum", "", 250, A::Links, Kopf, Ganz, ""},
+    {SpalteBearbeiter, "Bearbeiter", "", 350, A::Links, Kopf, Kuerzbar, ""},
+    {SpalteGebaeudetyp, "Gebäudetyp", "", 330, A::Links, Kopf, Kuerzbar, ""},
+    {SpalteGebaeudelage, "Lage", "", 250, A::Links, Kopf, Ganz, ""},
+    {SpalteFlaeche, "ANE", "m²", 250, A::Komma, Zeile, Ganz, "ANE Fläche der Nutzungseinheit"},
+    {SpalteN50, "n50", "1/h", 250, A::Komma, Kopf, Ganz, "n50 Luftdichtheit"},
+    {SpalteDruckexponent, "n", "", 250, A::Komma, Kopf, Ganz, "n Druckexponent"},
+    {SpalteQualitaet, "WS", "", 250, A::Links, Kopf, Ganz, "WS Qualität Wärmeschutz"},
+    {SpalteFeuchteschutz, "FL", "m³/h", 250, A::Komma, Zeile, Ganz, "FL Feuchteschutz"},
+    {SpalteReduziert, "RL", "m³/h", 250, A::Komma, Zeile, Ganz, "RL reduzierte Lüftung"},
+    {SpalteNennlueftung, "NL", "m³/h", 250, A::Komma, Zeile, Ganz, "NL Nennlüftung"},
+    {SpalteIntensiv, "IL", "m³/h", 250, A::Komma, Zeile, Ganz, "IL Intensivlüftung"},
+    {SpalteInfiltration, "Inf.", "m³/h", 250, A::Komma, Zeile, Ganz, "Inf. Infiltration"},
+    {FeldUrteil, "Maßnahme", "", 450, A::Links, Zeile, Ganz, ""},
+    {FeldSaetze, "Sätze", "", 250, A::Links, Zeile, Ganz, "Sätze Nummern der Ergebnissätze am Ende der Tabelle"},
+    {SpalteHinweis, "Hinweis", "", 500, A::Links, Kopf, Kuerzbar, ""},
 };
 
 QString utf8(const char *text)
@@ -110,6 +113,9 @@ TUebersichtTabelle::TUebersichtTabelle(const QVector<TEinheit> &einheiten, const
             messen(Text(e, s, false), d.feld == FeldUrteil ? TSchrift::TabelleFett : TSchrift::Tabelle);
         messen(Text(summe, s, true), TSchrift::TabelleFett);
         if (d.feld == FeldUrteil) {
+            // "nicht erforderlich" is read as one word
+            for (const TEinheit &e : einheiten)
+                wort = std::max(wort, BlattTextBreite(TSchrift::TabelleFett, MassnahmeText(e.massnahme)));
             wort += MarkeBreite + MarkeAbstand;
             absatz += MarkeBreite + MarkeAbstand;
         }
@@ -121,29 +127,37 @@ TUebersichtTabelle::TUebersichtTabelle(const QVector<TEinheit> &einheiten, const
             b.mindest = std::max(b.mindest, wort);
             b.natur = std::max({b.natur, b.mindest, std::min(absatz, innen)});
         }
+        // whole units of the layout, so that the box never rounds below the text
+        b.mindest = std::ceil(b.mindest);
+        b.natur = std::ceil(b.natur);
         spalten.append({&d, 0, 0, bruch});
         bedarf.append(b);
     }
 
     // Natural widths where they fit; else every column gives up the same share
-    // of what it has beyond its narrowest, so that no word has to be cut.
-    qreal mindest = 0, natur = 0;
-    for (const TBedarf &b : bedarf) {
-        mindest += b.mindest + 2 * ZellenRand;
-        natur += b.natur + 2 * ZellenRand;
+    // of what it has beyond its narrowest, so that no word is cut. Where even
+    // that is too wide, the descriptive texts give up room to the figures,
+    // dates and file names, and their longest words end in "…".
+    qreal mindest = 0, natur = 0, kuerzbar = 0;
+    for (qsizetype i = 0; i < spalten.size(); ++i) {
+        mindest += bedarf[i].mindest + 2 * ZellenRand;
+        natur += bedarf[i].natur + 2 * ZellenRand;
+        if (spalten[i].art->kuerzbar)
+            kuerzbar += bedarf[i].mindest + 2 * ZellenRand;
     }
+    const qreal anteil = kuerzbar > 0 ? std::max<qreal>(0, kuerzbar - (mindest - breite)) / kuerzbar : 1;
     int links = 0;
     for (qsizetype i = 0; i < spalten.size(); ++i) {
         const TBedarf &b = bedarf[i];
         qreal w = b.natur + 2 * ZellenRand;
-        if (natur > breite && mindest <= breite)
-            w = b.mindest + 2 * ZellenRand + (b.natur - b.mindest) * (breite - mindest) / (natur - mindest);
-        else if (natur > breite)
-            w = (b.mindest + 2 * ZellenRand) * breite / mindest;
-        else
+        if (natur <= breite)
             w *= breite / natur; // the table fills the page's width
+        else if (mindest <= breite)
+            w = b.mindest + 2 * ZellenRand + (b.natur - b.mindest) * (breite - mindest) / (natur - mindest);
+        else
+            w = (b.mindest + 2 * ZellenRand) * (spalten[i].art->kuerzbar ? anteil : 1);
         spalten[i].links = links;
-        spalten[i].breite = i == spalten.size() - 1 ? breite - links : int(w);
+        spalten[i].breite = i == spalten.size() - 1 ? std::max(0, breite - links) : int(std::ceil(w));
         spalten[i].komma = spalten[i].breite - ZellenRand - spalten[i].komma;
         links += spalten[i].breite;
     }

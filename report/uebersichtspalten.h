@@ -27,6 +27,7 @@ struct TDruckspalte {
     int hoechstens;        // widest box in 0.1 mm: a longer text wraps
     TAusrichtung ausrichtung;
     bool inDenKopf;        // printed once in the page head where every unit has the same text
+    bool kuerzbar;         // a descriptive text whose words may end in "…" where the page is too narrow
     const char *legende;   // what the footer says the head means, or ""
 };
 
