@@ -12,8 +12,9 @@ namespace ventoris {
 // layout can be checked without one; BlattZeichnen turns it into pages.
 
 // The font settings of the documents; all are "Arial", black. The result
-// sheet uses the first four, the building overview also the last two.
-enum class TSchrift { Titel, Abschnitt, Text, Fusszeile, Tabelle, TabelleFett };
+// sheet uses the first four; the building overview also the table's, and the
+// compact table's where the table would not fit the page otherwise.
+enum class TSchrift { Titel, Abschnitt, Text, Fusszeile, Tabelle, TabelleFett, Eng, EngFett };
 
 // Character cell height (ascent + descent) of a setting, in 0.1 mm.
 int ZellenHoehe(TSchrift schrift);

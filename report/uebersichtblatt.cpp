@@ -15,8 +15,6 @@ constexpr int Innen = Breite - 2 * Rand;
 constexpr int KopfLinks = 800;
 // Line pitch of the table's font, and the space above and below a row's lines.
 constexpr int Zeile = 34, ZeilenRand = 8;
-// A cell holds at most so many lines; more end in "…".
-constexpr int HoechstZeilen = 3;
 constexpr int FussOben = Hoehe - Rand - 30;
 constexpr int FussZeile = 34;
 constexpr int Haarlinie = 2;
@@ -36,10 +34,10 @@ public:
     {
         m_blatt.flaechen.append({seite, Rand, oben, Breite - Rand, oben + Haarlinie, TFuellung::Hellgrau});
     }
-    void marke(int seite, int links, int oben)
+    void marke(int seite, int links, int oben, TSchrift schrift)
     {
-        // a square on the middle of the text's capitals
-        const int y = oben + (ZellenHoehe(TSchrift::Tabelle) - MarkeBreite) / 2;
+        // a square in the middle of the text's line
+        const int y = oben + (ZellenHoehe(schrift) - MarkeBreite) / 2;
         m_blatt.flaechen.append({seite, links, y, links + MarkeBreite, y + MarkeBreite, TFuellung::Schwarz});
     }
 
@@ -58,12 +56,13 @@ using TZelle = QVector<TZellenZeile>;
 struct TReihe {
     QVector<TZelle> zellen;
     bool marke = false;
+    int zeile = Zeile; // line pitch
     int hoehe() const
     {
         qsizetype n = 1;
         for (const TZelle &z : zellen)
             n = std::max(n, z.size());
-        return int(n) * Zeile + 2 * ZeilenRand;
+        return int(n) * zeile + 2 * ZeilenRand;
     }
 };
 
@@ -71,27 +70,28 @@ TReihe reiheSetzen(const TUebersichtTabelle &tabelle, const TEinheit &e, bool su
 {
     TReihe r;
     r.marke = !summe && Markiert(e);
-    const TSchrift grund = summe ? TSchrift::TabelleFett : TSchrift::Tabelle;
+    r.zeile = tabelle.zeile;
+    const TSchrift grund = summe ? tabelle.fett : tabelle.schrift;
     for (const TGesetzteSpalte &s : tabelle.spalten) {
         TZelle z;
         const QString text = tabelle.Text(e, s, summe);
         const qreal breite = BlattTextBreite(grund, text);
-        if (s.art->ausrichtung == TAusrichtung::Komma && breite <= s.breite - 2 * ZellenRand) {
+        if (s.art->ausrichtung == TAusrichtung::Komma && breite <= s.breite - 2 * tabelle.rand) {
             const qsizetype komma = text.indexOf(QLatin1Char(','));
             const qreal ganz = BlattTextBreite(grund, komma < 0 ? text : text.left(komma));
             // on the comma where the box allows, else flush right
-            const qreal links = std::min(s.komma - ganz, s.breite - ZellenRand - breite);
-            z.append({text, grund, int(std::max<qreal>(ZellenRand, links))});
+            const qreal links = std::min(s.komma - ganz, s.breite - tabelle.rand - breite);
+            z.append({text, grund, int(std::max<qreal>(tabelle.rand, links))});
             r.zellen.append(z);
             continue;
         }
         const bool urteil = s.art->feld == FeldUrteil && !summe;
-        const int links = ZellenRand + (urteil ? MarkeBreite + MarkeAbstand : 0);
-        const int innen = s.breite - ZellenRand - links;
+        const int links = tabelle.rand + (urteil ? MarkeBreite + MarkeAbstand : 0);
+        const int innen = s.breite - tabelle.rand - links;
         const QStringList absaetze = Absaetze(text);
         for (qsizetype i = 0; i < absaetze.size() && z.size() < HoechstZeilen; ++i) {
             // the measure's own words are bold where it is needed
-            const TSchrift schrift = urteil && i == 0 && r.marke ? TSchrift::TabelleFett : grund;
+            const TSchrift schrift = urteil && i == 0 && r.marke ? tabelle.fett : grund;
             const int frei = HoechstZeilen - int(z.size());
             QStringList zeilen = Umbrechen(absaetze[i], schrift, innen, frei);
             // a paragraph left out for want of room is shown as cut
@@ -111,9 +111,10 @@ void reiheZeichnen(TSetzer &s, const TUebersichtTabelle &tabelle, const TReihe &
         const TGesetzteSpalte &spalte = tabelle.spalten[k];
         const TZelle &z = r.zellen[k];
         for (qsizetype i = 0; i < z.size(); ++i)
-            s.text(seite, Rand + spalte.links + z[i].links, oben + ZeilenRand + int(i) * Zeile, z[i].schrift, z[i].text);
+            s.text(seite, Rand + spalte.links + z[i].links, oben + ZeilenRand + int(i) * r.zeile, z[i].schrift,
+                   z[i].text);
         if (r.marke && spalte.art->feld == FeldUrteil)
-            s.marke(seite, Rand + spalte.links + ZellenRand, oben + ZeilenRand);
+            s.marke(seite, Rand + spalte.links + tabelle.rand, oben + ZeilenRand, tabelle.schrift);
     }
 }
 
@@ -121,15 +122,16 @@ void reiheZeichnen(TSetzer &s, const TUebersichtTabelle &tabelle, const TReihe &
 TReihe kopfSetzen(const TUebersichtTabelle &tabelle)
 {
     TReihe r;
+    r.zeile = tabelle.zeile;
     for (const TGesetzteSpalte &s : tabelle.spalten) {
         TZelle z;
-        QStringList zeilen = Umbrechen(QString::fromUtf8(s.art->kopf), TSchrift::TabelleFett, s.breite - 2 * ZellenRand, 2);
+        QStringList zeilen = Umbrechen(QString::fromUtf8(s.art->kopf), tabelle.fett, s.breite - 2 * tabelle.rand, 2);
         if (*s.art->einheit)
             zeilen << QString::fromUtf8(s.art->einheit);
         for (const QString &zeile : zeilen) {
             const bool rechts = s.art->ausrichtung == TAusrichtung::Komma;
-            const int links = rechts ? int(s.breite - ZellenRand - BlattTextBreite(TSchrift::TabelleFett, zeile)) : ZellenRand;
-            z.append({zeile, TSchrift::TabelleFett, links});
+            const int links = rechts ? int(s.breite - tabelle.rand - BlattTextBreite(tabelle.fett, zeile)) : tabelle.rand;
+            z.append({zeile, tabelle.fett, links});
         }
         r.zellen.append(z);
     }
@@ -285,7 +287,7 @@ TBlatt UebersichtblattAufbauen(const QString &ordner, const QVector<TEinheit> &e
                QStringLiteral("Seite %1 von %2").arg(seite).arg(blatt.seiten));
         if (seite > letzteTextseite)
             continue;
-        s.marke(seite, Rand, legendeOben + (ZellenHoehe(TSchrift::Fusszeile) - ZellenHoehe(TSchrift::Tabelle)) / 2);
+        s.marke(seite, Rand, legendeOben, TSchrift::Fusszeile);
         for (qsizetype i = 0; i < legende.size(); ++i)
             s.text(seite, Rand + MarkeBreite + MarkeAbstand, legendeOben + int(i) * FussZeile, TSchrift::Fusszeile,
                    legende[i]);

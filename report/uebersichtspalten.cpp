@@ -53,10 +53,68 @@ std::pair<QString, QString> ganzUndBruch(const QString &zahl)
 }
 
 // Narrowest and natural width of a column, without the cell's edges.
+// Widths a column needs, without the cells' edges: the narrowest that splits
+// no word, the narrowest in which (nearly) every text fits its lines, and the
+// natural one that needs no break.
 struct TBedarf {
     qreal mindest = 0;
+    qreal zeilen = 0;
     qreal natur = 0;
+    qreal bruch = 0; // Komma columns: the widest comma and decimals
 };
+
+// What a column needs for its head and its cells in the table's fonts.
+TBedarf spaltenBedarf(const TUebersichtTabelle &t, const TGesetzteSpalte &s, const QVector<TEinheit> &einheiten,
+                      const TEinheit &summe)
+{
+    const TDruckspalte &d = *s.art;
+    TBedarf b;
+    const QString kopf = utf8(d.kopf), einheit = utf8(d.einheit);
+    b.mindest = std::max(BreitestesWort(kopf, t.fett), BlattTextBreite(t.fett, einheit));
+    b.natur = std::max(BlattTextBreite(t.fett, kopf), b.mindest);
+    qreal ganz = 0, wort = 0, absatz = 0, zeilen = 0;
+    auto messen = [&](const QString &text, TSchrift schrift) {
+        if (d.ausrichtung == A::Komma) {
+            const auto [g, r] = ganzUndBruch(text);
+            ganz = std::max(ganz, BlattTextBreite(schrift, g));
+            b.bruch = std::max(b.bruch, BlattTextBreite(schrift, r));
+            return;
+        }
+        const qreal w = BreitestesWort(text, schrift);
+        wort = std::max(wort, w);
+        absatz = std::max(absatz, BreitesterAbsatz(text, schrift));
+        // an estimate: the lines share the text with a fifth to spare for the breaks
+        qreal summe = 0;
+        for (const QString &a : Absaetze(text))
+            summe += BlattTextBreite(schrift, a);
+        zeilen = std::max(zeilen, std::max(w, summe * 1.2 / HoechstZeilen));
+    };
+    for (const TEinheit &e : einheiten)
+        messen(t.Text(e, s, false), d.feld == FeldUrteil ? t.fett : t.schrift);
+    messen(t.Text(summe, s, true), t.fett);
+    if (d.feld == FeldUrteil) {
+        // "nicht erforderlich" is read as one word
+        for (const TEinheit &e : einheiten)
+            wort = std::max(wort, BlattTextBreite(t.fett, MassnahmeText(e.massnahme)));
+        wort += MarkeBreite + MarkeAbstand;
+        absatz += MarkeBreite + MarkeAbstand;
+    }
+    const qreal innen = d.hoechstens - 2 * t.rand;
+    if (d.ausrichtung == A::Komma) {
+        b.mindest = std::max(b.mindest, std::min(ganz + b.bruch, innen));
+        b.natur = std::max(b.natur, ganz + b.bruch);
+    } else {
+        b.mindest = std::max(b.mindest, wort);
+        b.natur = std::max({b.natur, b.mindest, std::min(absatz, innen)});
+    }
+    // the measure and its reason are not broken further
+    b.zeilen = d.feld == FeldUrteil ? b.natur : std::clamp(zeilen, b.mindest, b.natur);
+    // whole units of the layout, so that the box never rounds below the text
+    b.mindest = std::ceil(b.mindest);
+    b.zeilen = std::ceil(b.zeilen);
+    b.natur = std::ceil(b.natur);
+    return b;
+}
 
 } // namespace
 
@@ -72,7 +130,6 @@ TUebersichtTabelle::TUebersichtTabelle(const QVector<TEinheit> &einheiten, const
             if (!e.text[size_t(k)].isEmpty() && !saetze.contains(e.text[size_t(k)]))
                 saetze << e.text[size_t(k)];
 
-    QVector<TBedarf> bedarf;
     for (const TDruckspalte &d : Druckspalten) {
         const TGesetzteSpalte s{&d};
         if (d.inDenKopf) {
@@ -91,74 +148,63 @@ TUebersichtTabelle::TUebersichtTabelle(const QVector<TEinheit> &einheiten, const
         const bool leer = Text(summe, s, true).isEmpty() &&
                           std::all_of(einheiten.cbegin(), einheiten.cend(),
                                       [&](const TEinheit &e) { return Text(e, s, false).isEmpty(); });
-        if (leer)
-            continue;
+        if (!leer)
+            spalten.append(s);
+    }
+    auslegen(einheiten, summe, breite);
+}
 
-        TBedarf b;
-        const QString kopf = utf8(d.kopf), einheit = utf8(d.einheit);
-        b.mindest = std::max(BreitestesWort(kopf, TSchrift::TabelleFett), BlattTextBreite(TSchrift::TabelleFett, einheit));
-        b.natur = std::max(BlattTextBreite(TSchrift::TabelleFett, kopf), b.mindest);
-        qreal ganz = 0, bruch = 0, wort = 0, absatz = 0;
-        auto messen = [&](const QString &text, TSchrift schrift) {
-            if (d.ausrichtung == A::Komma) {
-                const auto [g, r] = ganzUndBruch(text);
-                ganz = std::max(ganz, BlattTextBreite(schrift, g));
-                bruch = std::max(bruch, BlattTextBreite(schrift, r));
-            } else {
-                wort = std::max(wort, BreitestesWort(text, schrift));
-                absatz = std::max(absatz, BreitesterAbsatz(text, schrift));
-            }
-        };
-        for (const TEinheit &e : einheiten)
-            messen(Text(e, s, false), d.feld == FeldUrteil ? TSchrift::TabelleFett : TSchrift::Tabelle);
-        messen(Text(summe, s, true), TSchrift::TabelleFett);
-        if (d.feld == FeldUrteil) {
-            // "nicht erforderlich" is read as one word
-            for (const TEinheit &e : einheiten)
-                wort = std::max(wort, BlattTextBreite(TSchrift::TabelleFett, MassnahmeText(e.massnahme)));
-            wort += MarkeBreite + MarkeAbstand;
-            absatz += MarkeBreite + MarkeAbstand;
+void TUebersichtTabelle::auslegen(const QVector<TEinheit> &einheiten, const TEinheit &summe, int breite)
+{
+    QVector<TBedarf> bedarf;
+    qreal mindest = 0, zeilen = 0, natur = 0, kuerzbar = 0;
+    auto messen = [&] {
+        bedarf.clear();
+        mindest = zeilen = natur = kuerzbar = 0;
+        for (const TGesetzteSpalte &s : std::as_const(spalten)) {
+            bedarf << spaltenBedarf(*this, s, einheiten, summe);
+            mindest += bedarf.last().mindest + 2 * rand;
+            zeilen += bedarf.last().zeilen + 2 * rand;
+            natur += bedarf.last().natur + 2 * rand;
+            if (s.art->kuerzbar)
+                kuerzbar += bedarf.last().mindest + 2 * rand;
         }
-        const qreal innen = d.hoechstens - 2 * ZellenRand;
-        if (d.ausrichtung == A::Komma) {
-            b.mindest = std::max(b.mindest, std::min(ganz + bruch, innen));
-            b.natur = std::max(b.natur, ganz + bruch);
-        } else {
-            b.mindest = std::max(b.mindest, wort);
-            b.natur = std::max({b.natur, b.mindest, std::min(absatz, innen)});
-        }
-        // whole units of the layout, so that the box never rounds below the text
-        b.mindest = std::ceil(b.mindest);
-        b.natur = std::ceil(b.natur);
-        spalten.append({&d, 0, 0, bruch});
-        bedarf.append(b);
+    };
+    messen();
+    if (zeilen > breite) {
+        schrift = TSchrift::Eng;
+        fett = TSchrift::EngFett;
+        zeile = 28;
+        rand = 6;
+        messen();
     }
 
-    // Natural widths where they fit; else every column gives up the same share
-    // of what it has beyond its narrowest, so that no word is cut. Where even
-    // that is too wide, the descriptive texts give up room to the figures,
-    // dates and file names, and their longest words end in "…".
-    qreal mindest = 0, natur = 0, kuerzbar = 0;
-    for (qsizetype i = 0; i < spalten.size(); ++i) {
-        mindest += bedarf[i].mindest + 2 * ZellenRand;
-        natur += bedarf[i].natur + 2 * ZellenRand;
-        if (spalten[i].art->kuerzbar)
-            kuerzbar += bedarf[i].mindest + 2 * ZellenRand;
-    }
-    const qreal anteil = kuerzbar > 0 ? std::max<qreal>(0, kuerzbar - (mindest - breite)) / kuerzbar : 1;
+    // Natural widths where they fit. Else every column gives up the same share
+    // of what it has beyond the width for its lines; where that is too much,
+    // beyond its narrowest, so that no word is cut. Where even that is too
+    // wide, the descriptive texts give up room to the figures, dates and file
+    // names, and their longest words end in "…"; as a last resort, all do.
+    const qreal rest = kuerzbar - (mindest - breite); // what the descriptive texts keep
     int links = 0;
     for (qsizetype i = 0; i < spalten.size(); ++i) {
         const TBedarf &b = bedarf[i];
-        qreal w = b.natur + 2 * ZellenRand;
+        const qreal eng = b.mindest + 2 * rand;
+        qreal w = b.natur + 2 * rand;
         if (natur <= breite)
             w *= breite / natur; // the table fills the page's width
+        else if (zeilen <= breite)
+            w = b.zeilen + 2 * rand + (b.natur - b.zeilen) * (breite - zeilen) / (natur - zeilen);
         else if (mindest <= breite)
-            w = b.mindest + 2 * ZellenRand + (b.natur - b.mindest) * (breite - mindest) / (natur - mindest);
+            w = eng + (b.zeilen - b.mindest) * (breite - mindest) / (zeilen - mindest);
+        else if (rest > 0)
+            w = spalten[i].art->kuerzbar ? eng * rest / kuerzbar : eng;
         else
-            w = (b.mindest + 2 * ZellenRand) * (spalten[i].art->kuerzbar ? anteil : 1);
+            w = eng * breite / mindest;
+        // rounded down, so that the columns never pass the right margin; the
+        // last one takes what the rounding left
         spalten[i].links = links;
-        spalten[i].breite = i == spalten.size() - 1 ? std::max(0, breite - links) : int(std::ceil(w));
-        spalten[i].komma = spalten[i].breite - ZellenRand - spalten[i].komma;
+        spalten[i].breite = i == spalten.size() - 1 ? std::max(0, breite - links) : int(w);
+        spalten[i].komma = spalten[i].breite - rand - b.bruch;
         links += spalten[i].breite;
     }
 }

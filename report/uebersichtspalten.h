@@ -39,8 +39,9 @@ struct TGesetzteSpalte {
     qreal komma = 0; // Komma columns: where the decimal comma stands, from 'links'
 };
 
-// Space between a cell's edge and its text, in 0.1 mm.
-constexpr int ZellenRand = 10;
+
+// A cell holds at most so many lines; more end in "…".
+constexpr int HoechstZeilen = 3;
 // Width of the mark of a unit that needs a measure, and the gap after it.
 constexpr int MarkeBreite = 20, MarkeAbstand = 12;
 
@@ -52,6 +53,12 @@ public:
     TUebersichtTabelle(const QVector<TEinheit> &einheiten, const TEinheit &summe, int breite);
 
     QVector<TGesetzteSpalte> spalten;
+    // the table's fonts, the pitch of its lines and its cells' margin in
+    // 0.1 mm: compact ones where the columns would not fit the page otherwise
+    TSchrift schrift = TSchrift::Tabelle;
+    TSchrift fett = TSchrift::TabelleFett;
+    int zeile = 34;
+    int rand = 10; // between a cell's edge and its text
     // "Strasse, Nr." and the street, for each column that went to the page head
     QVector<std::pair<QString, QString>> gemeinsam;
     // the verdict sentences in the order in which the units first use them
@@ -64,6 +71,7 @@ public:
 
 private:
     QString saetzeText(const TEinheit &e) const;
+    void auslegen(const QVector<TEinheit> &einheiten, const TEinheit &summe, int breite);
 };
 
 // Whether a unit's row carries the mark of a needed measure.
