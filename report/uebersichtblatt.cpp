@@ -138,7 +138,8 @@ TReihe kopfSetzen(const TUebersichtTabelle &tabelle)
     return r;
 }
 
-// The page head, the same on every page; returns where the content starts.
+// The page head, the same on every page: logo, title, folder, date and filter,
+// the number of units and of needed measures, and what all units share.
 class TSeitenkopf
 {
 public:
@@ -173,6 +174,7 @@ public:
         m_unten = oben + reiheHoehe + 25;
     }
 
+    // where the page's content starts
     int Unten() const { return m_unten; }
 
     void Zeichnen(TBlatt &blatt, TSetzer &s, int seite, const QImage &logo) const
@@ -230,10 +232,8 @@ TBlatt UebersichtblattAufbauen(const QString &ordner, const QVector<TEinheit> &e
 
     const TReihe kopf = kopfSetzen(tabelle);
     const int kopfHoehe = kopf.hoehe();
-    QVector<int> tabellenSeiten;
     auto tabellenSeite = [&] {
         const int seite = ++blatt.seiten;
-        tabellenSeiten << seite;
         s.linie(seite, tabelleOben);
         reiheZeichnen(s, tabelle, kopf, seite, tabelleOben);
         s.linie(seite, tabelleOben + kopfHoehe);

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 namespace ventoris {
 
@@ -52,7 +51,6 @@ std::pair<QString, QString> ganzUndBruch(const QString &zahl)
     return komma < 0 ? std::pair{zahl, QString()} : std::pair{zahl.left(komma), zahl.mid(komma)};
 }
 
-// Narrowest and natural width of a column, without the cell's edges.
 // Widths a column needs, without the cells' edges: the narrowest that splits
 // no word, the narrowest in which (nearly) every text fits its lines, and the
 // natural one that needs no break.

@@ -18,6 +18,7 @@ enum : int {
     FeldSaetze,                 // numbers of the verdict sentences listed after the table
 };
 
+// Texts start at the box's left edge; figures stand on their decimal comma.
 enum class TAusrichtung { Links, Komma };
 
 struct TDruckspalte {
@@ -38,7 +39,6 @@ struct TGesetzteSpalte {
     int breite = 0;
     qreal komma = 0; // Komma columns: where the decimal comma stands, from 'links'
 };
-
 
 // A cell holds at most so many lines; more end in "…".
 constexpr int HoechstZeilen = 3;
