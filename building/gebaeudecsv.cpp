@@ -13,11 +13,12 @@ bool istZahl(const QString &text)
     return zahl.match(text).hasMatch();
 }
 
-// A text that a spreadsheet would run as a formula, or read as a number or a
-// formula's argument, is kept as text by a leading apostrophe. The figure
-// columns hold figures (the program's flows, or the area, n50 and exponent as
-// the recalculation shows them) and stay plain; anything else typed into
-// them is protected like any text.
+// A text beginning with "=", "+", "-", "@", a tab or a carriage return, which
+// a spreadsheet would run as a formula or read as a number ("-5" as minus
+// five), is kept as text by a leading apostrophe. The figure columns hold
+// figures (the program's flows, or the area, n50 and exponent as the
+// recalculation shows them), which stay plain, also a negative one; anything
+// else typed into them is protected like any text.
 QString feld(QString text, bool zahlenspalte)
 {
     static const QString anfang = QStringLiteral("=+-@\t\r");
