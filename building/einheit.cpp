@@ -119,6 +119,23 @@ QString MassnahmeText(TMassnahme m)
     return QString();
 }
 
+QString MassnahmeGrund(const TEinheit &e)
+{
+    switch (e.massnahme) {
+    case TMassnahme::Erforderlich:
+        // S6 comes from the raised requirements, S1 from the flows
+        return e.text[SpalteErgebnis1] == urteilstext::S6 ? QStringLiteral("erhöhte Anforderungen")
+                                                          : QStringLiteral("Infiltration unter FL");
+    case TMassnahme::NichtErforderlich:
+        return QStringLiteral("Infiltration deckt FL");
+    case TMassnahme::Abluft:
+        return QStringLiteral("fensterlose Räume");
+    case TMassnahme::Keine:
+        break;
+    }
+    return QString();
+}
+
 TEinheit EinheitLesen(const QByteArray &lokalerPfad, const QString &name)
 {
     TEinheit e;

@@ -56,6 +56,9 @@ struct TEinheit {
 
 // The words of the measure column for a verdict.
 QString MassnahmeText(TMassnahme m);
+// Why, in a few words, for a unit's verdict: which comparison or question of
+// the assessment gave it; empty where the unit has no verdict.
+QString MassnahmeGrund(const TEinheit &e);
 
 // Reads one project file. 'lokalerPfad' is the path in the file system's own
 // bytes, 'name' the file name as shown.

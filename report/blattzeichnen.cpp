@@ -6,6 +6,8 @@
 #include <QPen>
 #include <QPrinter>
 
+#include <algorithm>
+
 namespace ventoris {
 
 namespace {
@@ -14,11 +16,62 @@ constexpr qreal ZehntelMillimeterJeZoll = 254.0;
 // Large enough that the font engine's rounding of metrics does not matter.
 constexpr int Messgroesse = 1000;
 
+// Spacing and width of the hatching lines, in 0.1 mm.
+constexpr int SchraffurAbstand = 8;
+constexpr qreal SchraffurStaerke = 1.5;
+constexpr int Hellgrau = 215;
+
 struct TMassstab {
     qreal x;
     qreal y;
     QPointF punkt(int links, int oben) const { return {links * x, oben * y}; }
 };
+
+// A stored line break (CR LF, CR, LF or a Unicode separator) as one blank: a
+// font engine draws nothing for it, and the words on both sides would touch.
+bool istUmbruch(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator ||
+           c == QChar::ParagraphSeparator;
+}
+
+QString einzeilig(const QString &text)
+{
+    if (std::none_of(text.cbegin(), text.cend(), istUmbruch))
+        return text;
+    QString t = text;
+    t.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    std::replace_if(t.begin(), t.end(), istUmbruch, QLatin1Char(' '));
+    return t;
+}
+
+void flaecheZeichnen(QPainter &maler, const TMassstab &mass, const TBlattFlaeche &f)
+{
+    const QRectF kasten(mass.punkt(f.links, f.oben), mass.punkt(f.rechts, f.unten));
+    switch (f.fuellung) {
+    case TFuellung::Schwarz:
+        maler.fillRect(kasten, Qt::black);
+        return;
+    case TFuellung::Hellgrau:
+        maler.fillRect(kasten, QColor(Hellgrau, Hellgrau, Hellgrau));
+        return;
+    case TFuellung::Schraffiert:
+        break;
+    }
+    // Lines of our own rather than a pattern brush: a brush's pattern is a few
+    // device pixels wide, which a 1200 dpi PDF shrinks into grey.
+    maler.fillRect(kasten, Qt::white);
+    maler.save();
+    maler.setClipRect(kasten, Qt::IntersectClip);
+    maler.setPen(QPen(Qt::black, SchraffurStaerke * mass.y, Qt::SolidLine, Qt::FlatCap));
+    const int hoehe = f.unten - f.oben;
+    for (int x = f.links - hoehe; x < f.rechts; x += SchraffurAbstand)
+        maler.drawLine(mass.punkt(x, f.unten), mass.punkt(x + hoehe, f.oben));
+    maler.restore();
+    maler.setPen(QPen(Qt::black, 2 * mass.y));
+    maler.setBrush(Qt::NoBrush);
+    maler.drawRect(kasten);
+}
 
 } // namespace
 
@@ -55,7 +108,7 @@ qreal BlattTextBreite(TSchrift schrift, const QString &text)
     font.setStyleStrategy(QFont::PreferOutline);
     font.setPixelSize(Messgroesse);
     const QFontMetricsF m(font);
-    return m.horizontalAdvance(text) * ZellenHoehe(schrift) / (m.ascent() + m.descent());
+    return m.horizontalAdvance(einzeilig(text)) * ZellenHoehe(schrift) / (m.ascent() + m.descent());
 }
 
 bool BlattZeichnen(const TBlatt &blatt, QPainter &maler, const std::function<bool()> &neueSeite)
@@ -69,6 +122,9 @@ bool BlattZeichnen(const TBlatt &blatt, QPainter &maler, const std::function<boo
     for (int seite = 1; seite <= blatt.seiten; ++seite) {
         if (seite > 1 && !neueSeite())
             return false;
+        for (const TBlattFlaeche &f : blatt.flaechen)
+            if (f.seite == seite)
+                flaecheZeichnen(maler, mass, f);
         for (const TBlattBild &b : blatt.bilder) {
             if (b.seite != seite || b.bild.isNull())
                 continue;
@@ -92,7 +148,7 @@ bool BlattZeichnen(const TBlatt &blatt, QPainter &maler, const std::function<boo
                 schriftGesetzt = true;
             }
             // drawText at a point neither wraps nor clips.
-            maler.drawText(mass.punkt(t.links, t.oben) + QPointF(0, oberlaenge), t.text);
+            maler.drawText(mass.punkt(t.links, t.oben) + QPointF(0, oberlaenge), einzeilig(t.text));
         }
     }
     return true;

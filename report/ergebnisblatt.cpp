@@ -192,14 +192,18 @@ int ZellenHoehe(TSchrift schrift)
         return 30;
     case TSchrift::Tabelle:
     case TSchrift::TabelleFett:
-        return 20;
+        return 30;
+    case TSchrift::Eng:
+    case TSchrift::EngFett:
+        return 24;
     }
     return 40;
 }
 
 bool IstFett(TSchrift schrift)
 {
-    return schrift == TSchrift::Titel || schrift == TSchrift::Abschnitt || schrift == TSchrift::TabelleFett;
+    return schrift == TSchrift::Titel || schrift == TSchrift::Abschnitt || schrift == TSchrift::TabelleFett ||
+           schrift == TSchrift::EngFett;
 }
 
 TBlatt ErgebnisblattAufbauen(const TBlattDaten &daten)

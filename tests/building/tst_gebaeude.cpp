@@ -58,6 +58,7 @@ private slots:
     void zeileWieImHauptfenster();
     void hinweisNurBeiVeraltetemErgebnis();
     void summeUndCsv();
+    void csvSchuetztTexte();
     void dateienOhneSatz();
 };
 
@@ -164,6 +165,29 @@ void TestGebaeude::summeUndCsv()
         ";;gespeichertes Ergebnis veraltet\r\n" + "unter.lkz;;;;;;;;;;;;;;;;;;;;;ein Ordner, keine Projektdatei\r\n" +
         "Summe;2 Nutzungseinheiten;;;;;;;150,0;;;;60,0;140,0;200,0;260,0;60,6;1 von 2 erforderlich;;;;\r\n";
     QCOMPARE(GebaeudeCsv(g), csv);
+}
+
+// Texts that a spreadsheet would take for a formula or a number keep a
+// leading apostrophe; figures in the figure columns stay numbers, other text
+// there is protected too.
+void TestGebaeude::csvSchuetztTexte()
+{
+    TGebaeude g;
+    TEinheit e;
+    e.gelesen = true;
+    e.massnahme = TMassnahme::NichtErforderlich;
+    const QStringList texte = {"a.lkz", "-5", "+49 30 1234", "=1+1", "@x", "\tTab", "\rCR", "windstark",
+                               "-5", "=1+1", "0,667", "hoch", "37,5", "87,5", "125,0", "162,5", "40,4",
+                               "nicht erforderlich", "", "", "", "-"};
+    for (int k = 0; k < SpaltenAnzahl; ++k)
+        e.text[size_t(k)] = texte[k];
+    g.einheiten = {e};
+    g.summe = SummeBilden(g.einheiten);
+    const QList<QByteArray> zeilen = GebaeudeCsv(g).split('\n');
+    QCOMPARE(zeilen.value(1), QByteArray("a.lkz;'-5;'+49 30 1234;'=1+1;'@x;'\tTab;\"'\rCR\";windstark;-5;'=1+1;0,667;hoch;"
+                                         "37,5;87,5;125,0;162,5;40,4;nicht erforderlich;;;;'-\r"));
+    QCOMPARE(zeilen.value(2), QByteArray("Summe;1 Nutzungseinheit;;;;;;;-5,0;;;;37,5;87,5;125,0;162,5;40,4;"
+                                         "0 von 1 erforderlich;;;;\r"));
 }
 
 void TestGebaeude::dateienOhneSatz()
