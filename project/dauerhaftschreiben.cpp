@@ -157,8 +157,8 @@ int wegnehmen(const QByteArray &name, const QByteArray &neu = {})
     return fehler;
 }
 
-// Where the file really goes: a symbolic link is followed, so that it stays a
-// link to the new file (or a device or pipe it names is written into).
+// Where a new file really goes: a symbolic link is followed, so that it stays
+// a link to the new file.
 QByteArray zielAufloesen(const QByteArray &pfad)
 {
     QByteArray ziel = AbsoluterPfad(pfad);
@@ -287,15 +287,16 @@ int benennen(int fd, Rohling &r, const QByteArray &ziel, bool vorhanden, bool &a
 std::optional<DateiFehler> DauerhaftSchreiben(const QByteArray &lokalerPfad,
                                               const std::function<bool(QIODevice &)> &schreiben)
 {
-    const QByteArray ziel = zielAufloesen(lokalerPfad);
-    struct stat alt {};
-    const bool vorhanden = ::stat(ziel.constData(), &alt) == 0;
     // A folder or a write-protected file is not replaced, a device or a pipe
-    // is written into.
+    // is written into. The kernel follows the links for that (also those of
+    // /proc, such as /dev/stdout onto a pipe).
+    struct stat alt {};
+    const bool vorhanden = ::stat(lokalerPfad.constData(), &alt) == 0;
     if (vorhanden && S_ISDIR(alt.st_mode))
         return DateiFehler::ausErrno(EISDIR);
     if (vorhanden && !S_ISREG(alt.st_mode))
-        return hineinSchreiben(ziel, alt.st_mode, schreiben);
+        return hineinSchreiben(lokalerPfad, alt.st_mode, schreiben);
+    const QByteArray ziel = zielAufloesen(lokalerPfad);
     errno = 0;
     if (vorhanden && ::access(ziel.constData(), W_OK) != 0)
         return DateiFehler::ausErrno(letzterFehler());
