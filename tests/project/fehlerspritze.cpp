@@ -58,20 +58,6 @@ int scheitern()
     return -1;
 }
 
-// open() and open64(): an unnamed file refused, as a file system without
-// O_TMPFILE refuses it; every other call handed on with its mode.
-template<typename Open>
-int oeffnen(Open weiter, const char *pfad, int flags, va_list rest)
-{
-    const bool tmpfile = (flags & O_TMPFILE) == O_TMPFILE;
-    const mode_t modus = (flags & O_CREAT) || tmpfile ? mode_t(va_arg(rest, int)) : 0;
-    if (tmpfile && g_ohneTmpfile.load()) {
-        errno = EOPNOTSUPP;
-        return -1;
-    }
-    return weiter(pfad, flags, modus);
-}
-
 } // namespace
 
 extern "C" {
@@ -151,24 +137,21 @@ int linkat(int alterOrdner, const char *alt, int neuerOrdner, const char *neu, i
     return trifft("linkat", neu) ? scheitern() : weiter(alterOrdner, alt, neuerOrdner, neu, flags);
 }
 
+// An unnamed file refused, as a file system without O_TMPFILE refuses it;
+// every other call handed on with its mode.
 int open(const char *pfad, int flags, ...)
 {
     static const auto weiter = echt(&open, "open");
+    const bool unbenannt = (flags & O_TMPFILE) == O_TMPFILE;
     va_list rest;
     va_start(rest, flags);
-    const int fd = oeffnen(weiter, pfad, flags, rest);
+    const mode_t modus = (flags & O_CREAT) || unbenannt ? mode_t(va_arg(rest, int)) : 0;
     va_end(rest);
-    return fd;
-}
-
-int open64(const char *pfad, int flags, ...)
-{
-    static const auto weiter = echt(&open64, "open64");
-    va_list rest;
-    va_start(rest, flags);
-    const int fd = oeffnen(weiter, pfad, flags, rest);
-    va_end(rest);
-    return fd;
+    if (unbenannt && g_ohneTmpfile.load()) {
+        errno = EOPNOTSUPP;
+        return -1;
+    }
+    return weiter(pfad, flags, modus);
 }
 
 } // extern "C"
