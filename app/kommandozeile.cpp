@@ -9,10 +9,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <optional>
 
 using namespace ventoris;
-#include <cstdio>
 
 namespace {
 

@@ -13,9 +13,8 @@ struct TAufruf {
     // Without a window: result sheets as PDF, or a building overview.
     enum class Stapel { Keiner, Pdf, Uebersicht };
     Stapel stapel = Stapel::Keiner;
-    // Every name in the file system's own bytes, exactly as given (they need
-    // not be UTF-8).
-    // --pdf: the project files as given; --uebersicht: the folder
+    // Names in the file system's own bytes, exactly as given (they need not
+    // be UTF-8). --pdf: the project files; --uebersicht: the folder
     QList<QByteArray> eingaben;
     // --ausgabe: the folder of the PDFs, or the overview's file
     QByteArray ziel;

@@ -76,19 +76,21 @@ class TestStapelgrenzen : public QObject
 
     // Starts the program in the test folder with the arguments' own bytes
     // (QProcess would pass them as UTF-8) and the signals at their defaults,
-    // as from a terminal.
+    // as from a terminal. The child shares this process's memory until it
+    // runs the program (vfork): it touches nothing but the prepared argv.
     void starten(QProcess &programm, const L &argumente)
     {
-        auto roh = std::make_shared<std::pair<L, std::vector<char *>>>(L{VENTORIS_PROGRAMM} + argumente,
-                                                                      std::vector<char *>());
-        for (QByteArray &a : roh->first)
-            roh->second.push_back(a.data());
-        roh->second.push_back(nullptr);
+        L roh = L{VENTORIS_PROGRAMM} + argumente;
+        std::vector<char *> argv;
+        for (QByteArray &a : roh)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
         programm.setWorkingDirectory(m_dir.path());
-        programm.setChildProcessModifier([roh] {
-            for (const int signal : {SIGINT, SIGTERM, SIGHUP})
-                ::signal(signal, SIG_DFL);
-            ::execv(roh->second[0], roh->second.data());
+        programm.setChildProcessModifier([argv = argv.data()] {
+            ::signal(SIGINT, SIG_DFL);
+            ::signal(SIGTERM, SIG_DFL);
+            ::signal(SIGHUP, SIG_DFL);
+            ::execv(argv[0], argv);
             ::_exit(127);
         });
         programm.start(QStringLiteral(VENTORIS_PROGRAMM), {});
