@@ -1,12 +1,18 @@
 #include "app/kommandozeile.h"
 
 #include "app/tform1.h"
+#include "project/dateifehler.h"
+#include "project/rohnamen.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <QTimer>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <optional>
+
+using namespace ventoris;
 
 namespace {
 
@@ -34,7 +40,8 @@ const QString Hilfe = QStringLiteral(
     "  ventoris --uebersicht Haus > Haus.csv\n"
     "  ventoris --uebersicht Haus --ausgabe Haus.pdf\n"
     "\n"
-    "Rückgabewert: 0 alles geschrieben, 1 mindestens eine Datei fehlgeschlagen, 2 falscher Aufruf.\n");
+    "Rückgabewert: 0 alles geschrieben, 1 mindestens eine Datei fehlgeschlagen, 2 falscher Aufruf,\n"
+    "128 + n nach Signal n (130 nach Strg+C, 143 nach SIGTERM).\n");
 
 TAufruf ende(int status, const QString &text)
 {
@@ -60,6 +67,34 @@ QString wieGetippt(const QStringList &argumente, const QString &name)
     return QLatin1String("--") + name;
 }
 
+// What an option misses when its value is absent.
+QString wasFehlt(const QString &name)
+{
+    return name == QLatin1String("ausgabe") ? QStringLiteral("Ordner oder Datei fehlt.")
+                                            : QStringLiteral("Ordner fehlt.");
+}
+
+// A value option that got no value: given last, given empty ("--ausgabe="),
+// or followed directly by another option, which the parser took for its value.
+std::optional<QString> ohneWert(const QCommandLineParser &parser, const QStringList &argumente, bool verstanden)
+{
+    for (const char *option : {"ausgabe", "uebersicht"}) {
+        const QString name = QLatin1String(option);
+        const bool zuletzt = !verstanden && argumente.size() > 1 &&
+                             (argumente.constLast() == QLatin1String("--") + name ||
+                              argumente.constLast() == QLatin1Char('-') + name);
+        const QStringList werte = verstanden && parser.isSet(name) ? parser.values(name) : QStringList();
+        const bool leer = std::any_of(werte.cbegin(), werte.cend(), [](const QString &wert) {
+            static const QStringList optionen = {"--", "-h", "--help", "-v", "--version", "--pdf", "-pdf",
+                                                 "--ausgabe", "-ausgabe", "--uebersicht", "-uebersicht"};
+            return wert.isEmpty() || optionen.contains(wert);
+        });
+        if (zuletzt || leer)
+            return QStringLiteral("%1: %2").arg(wieGetippt(argumente, name), wasFehlt(name));
+    }
+    return std::nullopt;
+}
+
 // The options of a run without a window, checked for what they need.
 TAufruf stapelLesen(const QCommandLineParser &parser, const QStringList &dateien, bool pdf, const QString &ordner,
                     const QString &ziel)
@@ -69,17 +104,18 @@ TAufruf stapelLesen(const QCommandLineParser &parser, const QStringList &dateien
     if (parser.values(QStringLiteral("ausgabe")).size() > 1 || parser.values(QStringLiteral("uebersicht")).size() > 1)
         return fehler(QStringLiteral("jede Option nur einmal"));
     TAufruf aufruf;
-    aufruf.ziel = ziel;
+    aufruf.ziel = RohnameBytes(ziel);
     if (pdf) {
         if (dateien.isEmpty())
             return fehler(QStringLiteral("--pdf braucht mindestens eine Projektdatei"));
         aufruf.stapel = TAufruf::Stapel::Pdf;
-        aufruf.eingaben = dateien;
+        for (const QString &datei : dateien)
+            aufruf.eingaben << RohnameBytes(datei);
     } else {
         if (!dateien.isEmpty())
             return fehler(QStringLiteral("--uebersicht nimmt nur einen Ordner, keine weiteren Dateien"));
         aufruf.stapel = TAufruf::Stapel::Uebersicht;
-        aufruf.eingaben = QStringList{ordner};
+        aufruf.eingaben = {RohnameBytes(ordner)};
     }
     return aufruf;
 }
@@ -97,7 +133,10 @@ TAufruf AufrufLesen(const QStringList &argumente)
     const QCommandLineOption uebersicht(QStringLiteral("uebersicht"), QString(), QStringLiteral("ORDNER"));
     const QCommandLineOption ausgabe(QStringLiteral("ausgabe"), QString(), QStringLiteral("ZIEL"));
     parser.addOptions({version, hilfe, pdf, uebersicht, ausgabe});
-    if (!parser.parse(argumente)) {
+    const bool verstanden = parser.parse(argumente);
+    if (const std::optional<QString> fehlt = ohneWert(parser, argumente, verstanden))
+        return fehler(*fehlt);
+    if (!verstanden) {
         const QStringList unbekannt = parser.unknownOptionNames();
         if (unbekannt.isEmpty())
             return fehler(QStringLiteral("Aufruf nicht verstanden"));
@@ -116,13 +155,20 @@ TAufruf AufrufLesen(const QStringList &argumente)
         return fehler(QStringLiteral("nur eine Projektdatei möglich, nicht %1").arg(dateien.size()));
     TAufruf aufruf;
     if (!dateien.isEmpty())
-        aufruf.datei = QFileInfo(dateien.constFirst()).absoluteFilePath();
+        aufruf.datei = AbsoluterPfad(RohnameBytes(dateien.constFirst()));
     return aufruf;
 }
 
 int AufrufBeenden(const TAufruf &aufruf)
 {
-    std::fputs(aufruf.ausgabe.toLocal8Bit().constData(), aufruf.status == 0 ? stdout : stderr);
+    std::FILE *strom = aufruf.status == 0 ? stdout : stderr;
+    errno = 0;
+    if ((std::fputs(aufruf.ausgabe.toLocal8Bit().constData(), strom) < 0 || std::fflush(strom) != 0) &&
+        strom == stdout) {
+        const QString grund = DateiFehler::ausErrno(errno != 0 ? errno : EIO).meldung();
+        std::fprintf(stderr, "ventoris: Standardausgabe: %s\n", grund.toUtf8().constData());
+        return 1;
+    }
     return aufruf.status;
 }
 

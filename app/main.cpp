@@ -1,15 +1,17 @@
 #include "app/kommandozeile.h"
 #include "app/stapelbetrieb.h"
 #include "app/start.h"
+#include "project/rohnamen.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     // Read before any application object: --version and --help need no display.
+    // The arguments keep their bytes: a file name need not be UTF-8.
     QStringList argumente;
     for (int i = 0; i < argc; ++i)
-        argumente << QString::fromLocal8Bit(argv[i]);
+        argumente << ventoris::RohnameText(argv[i]);
     const TAufruf aufruf = AufrufLesen(argumente);
     if (aufruf.beenden)
         return AufrufBeenden(aufruf);

@@ -1,9 +1,11 @@
 #include "app/stapelbetrieb.h"
 
+#include "app/signalende.h"
 #include "building/formularabbild.h"
 #include "building/gebaeudecsv.h"
 #include "project/dauerhaftschreiben.h"
 #include "project/projektdatei.h"
+#include "project/rohnamen.h"
 #include "reference/adressen.h"
 #include "reference/konzept.h"
 #include "report/ergebnisblatt.h"
@@ -12,11 +14,11 @@
 #include "report/uebersichtblatt.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 
 #include <cerrno>
 #include <cstdio>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace ventoris;
@@ -25,9 +27,15 @@ namespace {
 
 void stumm(QtMsgType, const QMessageLogContext &, const QString &) {}
 
-void fehlerZeile(const QString &datei, const QString &text)
+// "ventoris: <file>: <text>"; the file's name as RohnameFuerMeldung shows it.
+void fehlerZeile(const QByteArray &datei, const QByteArray &text)
 {
-    std::fprintf(stderr, "ventoris: %s: %s\n", QFile::encodeName(datei).constData(), text.toUtf8().constData());
+    std::fprintf(stderr, "ventoris: %s: %s\n", RohnameFuerMeldung(datei).constData(), text.constData());
+}
+
+void fehlerZeile(const QByteArray &datei, const QString &text)
+{
+    fehlerZeile(datei, text.toUtf8());
 }
 
 // One line that the next overwrites; only where a person watches a terminal.
@@ -40,10 +48,10 @@ public:
         if (m_an)
             std::fputs("\r\033[K", stderr);
     }
-    void zeigen(int nr, const QString &name)
+    void zeigen(int nr, const QByteArray &name)
     {
         if (m_an)
-            std::fprintf(stderr, "\r\033[K%d/%d %s", nr, m_gesamt, QFile::encodeName(name).constData());
+            std::fprintf(stderr, "\r\033[K%d/%d %s", nr, m_gesamt, RohnameFuerMeldung(name).constData());
     }
     // a failure line must not stand after the progress on the same line
     void platzMachen()
@@ -100,12 +108,69 @@ TBlattDaten blattDaten(const TGelesenerSatz &satz, const QImage &logo, const QIm
     return d;
 }
 
-bool ordnerVorhanden(const QString &ordner)
+bool ordnerVorhanden(const QByteArray &ordner)
 {
-    if (QFileInfo(ordner).isDir())
+    struct stat info {};
+    const bool vorhanden = ::stat(ordner.constData(), &info) == 0;
+    if (vorhanden && S_ISDIR(info.st_mode))
         return true;
-    fehlerZeile(ordner, QStringLiteral("Ausgabeordner nicht gefunden; nichts geschrieben."));
+    fehlerZeile(ordner, vorhanden ? QStringLiteral("Kein Ordner; nichts geschrieben.")
+                                  : QStringLiteral("Ausgabeordner nicht gefunden; nichts geschrieben."));
     return false;
+}
+
+// The sheets written in this run, by the file they became: a later input of
+// the same name gets " (2)", " (3)" ... rather than replacing an earlier
+// one's sheet. Files of earlier runs are replaced as ever.
+class TBlattNamen
+{
+public:
+    // The sheet's name in 'ordner': "<basis>.pdf", from the second on "<basis> (n).pdf".
+    static QByteArray name(const QByteArray &ordner, const QByteArray &basis, int n = 1)
+    {
+        const QByteArray anfang = ordner.endsWith('/') ? ordner + basis : ordner + '/' + basis;
+        return n == 1 ? anfang + ".pdf" : anfang + " (" + QByteArray::number(n) + ").pdf";
+    }
+    // The first such name that no sheet of this run has taken.
+    QByteArray frei(const QByteArray &ordner, const QByteArray &basis) const
+    {
+        int n = 1;
+        while (von(name(ordner, basis, n)))
+            ++n;
+        return name(ordner, basis, n);
+    }
+    // The input whose sheet is now the file at 'pdf'; null when none of this run.
+    const QByteArray *von(const QByteArray &pdf) const
+    {
+        struct stat info {};
+        if (::stat(pdf.constData(), &info) != 0)
+            return nullptr;
+        for (const Blatt &b : m_blaetter)
+            if (b.geraet == info.st_dev && b.knoten == info.st_ino)
+                return &b.quelle;
+        return nullptr;
+    }
+    void merken(const QByteArray &pdf, const QByteArray &quelle)
+    {
+        struct stat info {};
+        if (::stat(pdf.constData(), &info) == 0)
+            m_blaetter.append({info.st_dev, info.st_ino, quelle});
+    }
+
+private:
+    struct Blatt {
+        dev_t geraet;
+        ino_t knoten;
+        QByteArray quelle;
+    };
+    QVector<Blatt> m_blaetter;
+};
+
+// The file's name without its last extension, as QFileInfo::completeBaseName.
+QByteArray ohneEndung(const QByteArray &name)
+{
+    const qsizetype punkt = name.lastIndexOf('.');
+    return punkt < 0 ? name : name.left(punkt);
 }
 
 int ergebnisblaetter(const TAufruf &aufruf)
@@ -116,21 +181,27 @@ int ergebnisblaetter(const TAufruf &aufruf)
     const QImage logo = TForm5().Logo();
     const QImage uebersicht = TForm6().Uebersicht();
     TFortschritt fortschritt(int(aufruf.eingaben.size()));
+    TBlattNamen namen;
     int status = 0;
     int nr = 0;
-    for (const QString &datei : aufruf.eingaben) {
-        const QFileInfo info(datei);
-        fortschritt.zeigen(++nr, info.fileName());
+    for (const QByteArray &datei : aufruf.eingaben) {
+        fortschritt.zeigen(++nr, NameVon(datei));
         const SatzLeseErgebnis gelesen = SatzLesen(datei);
-        std::optional<DateiFehler> fehler;
         if (!gelesen.satz) {
             fortschritt.platzMachen();
             fehlerZeile(datei, gelesen.fehler.meldung());
             status = 1;
             continue;
         }
-        const QString ordner = aufruf.ziel.isEmpty() ? info.absolutePath() : aufruf.ziel;
-        const QString pdf = QDir(ordner).filePath(info.completeBaseName() + QStringLiteral(".pdf"));
+        // read as the window opens it, but said
+        if (const QString hinweis = LaengenHinweis(gelesen); !hinweis.isEmpty()) {
+            fortschritt.platzMachen();
+            fehlerZeile(datei, hinweis);
+        }
+        const QByteArray ordner = aufruf.ziel.isEmpty() ? OrdnerVon(AbsoluterPfad(datei)) : aufruf.ziel;
+        const QByteArray basis = ohneEndung(NameVon(datei));
+        const QByteArray pdf = namen.frei(ordner, basis);
+        std::optional<DateiFehler> fehler;
         try {
             fehler = ErgebnisPdfSchreiben(ErgebnisblattAufbauen(blattDaten(*gelesen.satz, logo, uebersicht)), pdf);
         } catch (const std::bad_alloc &) {
@@ -140,32 +211,43 @@ int ergebnisblaetter(const TAufruf &aufruf)
             fortschritt.platzMachen();
             fehlerZeile(pdf, fehler->meldung());
             status = 1;
+            continue;
         }
+        const QByteArray natuerlich = TBlattNamen::name(ordner, basis);
+        if (const QByteArray *frueher = namen.von(natuerlich); frueher && pdf != natuerlich) {
+            fortschritt.platzMachen();
+            fehlerZeile(datei, "Blatt als „" + RohnameFuerMeldung(pdf) + "“ geschrieben, denn „" +
+                                   RohnameFuerMeldung(natuerlich) + "“ ist schon das Blatt von „" +
+                                   RohnameFuerMeldung(*frueher) + "“.");
+        }
+        namen.merken(pdf, datei);
     }
     return status;
 }
 
 int gebaeudeuebersicht(const TAufruf &aufruf)
 {
-    const QString ordner = aufruf.eingaben.value(0);
-    if (!QFileInfo(ordner).isDir()) {
-        fehlerZeile(ordner, QFileInfo::exists(ordner) ? QStringLiteral("Kein Ordner.")
-                                                      : DateiFehler::ausCode(FehlerDateiNichtGefunden).meldung());
+    const QByteArray ordner = aufruf.eingaben.value(0);
+    struct stat info {};
+    const bool vorhanden = ::stat(ordner.constData(), &info) == 0;
+    if (!vorhanden || !S_ISDIR(info.st_mode)) {
+        fehlerZeile(ordner, vorhanden ? QStringLiteral("Kein Ordner.")
+                                      : DateiFehler::ausCode(FehlerDateiNichtGefunden).meldung());
         return 1;
     }
-    const QString ziel = aufruf.ziel;
-    if (!ziel.isEmpty() && !ordnerVorhanden(QFileInfo(ziel).absolutePath()))
+    const QByteArray &ziel = aufruf.ziel;
+    if (!ziel.isEmpty() && !ordnerVorhanden(OrdnerVon(AbsoluterPfad(ziel))))
         return 1;
     const TGebaeude gebaeude = GebaeudeLesen(ordner);
     if (!gebaeude.fehler.isEmpty()) {
         fehlerZeile(ordner, gebaeude.fehler);
         return 1;
     }
+    int status = 0;
     std::optional<DateiFehler> fehler;
-    if (ziel.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
-        const TBlatt blatt = UebersichtblattAufbauen(QDir::toNativeSeparators(QDir(ordner).absolutePath()),
-                                                     gebaeude.einheiten, gebaeude.summe, TForm5().Logo(),
-                                                     QDate::currentDate());
+    if (ziel.toLower().endsWith(".pdf")) {
+        const TBlatt blatt = UebersichtblattAufbauen(QFile::decodeName(AbsoluterPfad(ordner)), gebaeude.einheiten,
+                                                     gebaeude.summe, TForm5().Logo(), QDate::currentDate());
         fehler = BlattPdfSchreiben(blatt, ziel, QPageLayout::Landscape, QStringLiteral("Gebäudeübersicht"));
     } else if (!ziel.isEmpty()) {
         fehler = DauerhaftSchreiben(ziel, GebaeudeCsv(gebaeude));
@@ -173,18 +255,24 @@ int gebaeudeuebersicht(const TAufruf &aufruf)
         const QByteArray csv = GebaeudeCsv(gebaeude);
         errno = 0;
         if (std::fwrite(csv.constData(), 1, size_t(csv.size()), stdout) != size_t(csv.size()) ||
-            std::fflush(stdout) != 0)
-            fehler = DateiFehler::ausErrno(errno != 0 ? errno : EIO);
-        if (fehler) {
-            fehlerZeile(QStringLiteral("Standardausgabe"), fehler->meldung());
-            return 1;
+            std::fflush(stdout) != 0) {
+            fehlerZeile("Standardausgabe", DateiFehler::ausErrno(errno != 0 ? errno : EIO).meldung());
+            status = 1;
         }
     }
     if (fehler) {
         fehlerZeile(ziel, fehler->meldung());
-        return 1;
+        status = 1;
     }
-    return 0;
+    // The table is whole, but a unit that gave no record is a failure, named
+    // with the reason that its row notes.
+    for (const TEinheit &einheit : gebaeude.einheiten) {
+        if (!einheit.gelesen) {
+            fehlerZeile(einheit.pfad, einheit.text[SpalteHinweis]);
+            status = 1;
+        }
+    }
+    return status;
 }
 
 } // namespace
@@ -193,6 +281,7 @@ int StapelAusfuehren(const TAufruf &aufruf, int argc, char **argv)
 {
     // No window is shown: no display is needed, and Qt's own messages (about
     // the platform, fonts or a missing runtime folder) are not for this user.
+    SignaleAbfangen();
     qInstallMessageHandler(stumm);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -80,6 +80,9 @@ public:
     // "Öffnen" with the file already chosen: reads it into the window, or
     // shows the general error report.
     void ProjektOeffnen(const QString &pfad);
+    // The same for a path in the file system's own bytes, which need not be
+    // UTF-8 (from the overview or the command line).
+    void ProjektOeffnen(const QByteArray &lokalerPfad);
     void Speichern1Click();
     // "Gebäudeübersicht …": asks for a folder and opens its overview.
     void Gebaeudeuebersicht1Click();

@@ -184,8 +184,8 @@ TEinheit EinheitLesen(const QByteArray &lokalerPfad, const QString &name)
 
     if (satz.layout != SatzLayout::TProjektSatz)
         hinweise << QStringLiteral("ältere Dateiversion: Luftdichtheit neu einstellen");
-    if (gelesen.groesse != SatzLaenge(satz.layout))
-        hinweise << QStringLiteral("%1 Bytes, nur die ersten %2 gelesen").arg(gelesen.groesse).arg(SatzLaenge(satz.layout));
+    if (const QString laenge = LaengenHinweis(gelesen); !laenge.isEmpty())
+        hinweise << laenge;
     for (const TErgebnisfeld &feld : ergebnisfelder) {
         const std::optional<QString> gespeichert = satz.Text(feld.nr);
         if (gespeichert && *gespeichert != f.*feld.label) {
@@ -195,6 +195,13 @@ TEinheit EinheitLesen(const QByteArray &lokalerPfad, const QString &name)
     }
     e.text[SpalteHinweis] = hinweise.join(QStringLiteral("; "));
     return e;
+}
+
+QString LaengenHinweis(const SatzLeseErgebnis &gelesen)
+{
+    if (!gelesen.satz || gelesen.groesse == SatzLaenge(gelesen.satz->layout))
+        return QString();
+    return QStringLiteral("%1 Bytes, nur die ersten %2 gelesen").arg(gelesen.groesse).arg(SatzLaenge(gelesen.satz->layout));
 }
 
 } // namespace ventoris

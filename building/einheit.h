@@ -12,6 +12,8 @@
 
 namespace ventoris {
 
+struct SatzLeseErgebnis;
+
 // The overview's columns, in their order.
 enum TSpalte : int {
     SpalteDatei,
@@ -63,5 +65,10 @@ QString MassnahmeGrund(const TEinheit &e);
 // Reads one project file. 'lokalerPfad' is the path in the file system's own
 // bytes, 'name' the file name as shown.
 TEinheit EinheitLesen(const QByteArray &lokalerPfad, const QString &name);
+
+// The note on a file longer than the record read from it ("1048576 Bytes, nur
+// die ersten 1160 gelesen"); empty for any other reading. The command line
+// warns with it too.
+QString LaengenHinweis(const SatzLeseErgebnis &gelesen);
 
 } // namespace ventoris

@@ -61,14 +61,19 @@ bool DateinameVor(const QString &a, const QString &b)
 
 QVector<TDateiEintrag> ProjektdateienListen(const QString &ordner, QString *fehler)
 {
+    return ProjektdateienListen(QFile::encodeName(ordner), fehler);
+}
+
+QVector<TDateiEintrag> ProjektdateienListen(const QByteArray &ordner, QString *fehler)
+{
     QVector<TDateiEintrag> eintraege;
     // Read with the system's own calls, so that a name that is not valid
     // UTF-8 keeps the bytes that open it.
-    QByteArray basis = QFile::encodeName(ordner);
+    QByteArray basis = ordner;
     DIR *verzeichnis = ::opendir(basis.constData());
     if (!verzeichnis) {
         if (fehler)
-            *fehler = QStringLiteral("Der Ordner „%1“ kann nicht gelesen werden.").arg(ordner);
+            *fehler = QStringLiteral("Der Ordner „%1“ kann nicht gelesen werden.").arg(QFile::decodeName(ordner));
         return eintraege;
     }
     if (!basis.endsWith('/'))
@@ -115,8 +120,15 @@ TEinheit SummeBilden(const QVector<TEinheit> &einheiten)
 
 TGebaeude GebaeudeLesen(const QString &ordner, TLeseFortschritt *fortschritt)
 {
-    TGebaeude g;
+    TGebaeude g = GebaeudeLesen(QFile::encodeName(ordner), fortschritt);
     g.ordner = ordner;
+    return g;
+}
+
+TGebaeude GebaeudeLesen(const QByteArray &ordner, TLeseFortschritt *fortschritt)
+{
+    TGebaeude g;
+    g.ordner = QFile::decodeName(ordner);
     const QVector<TDateiEintrag> dateien = ProjektdateienListen(ordner, &g.fehler);
     if (fortschritt)
         fortschritt->gesamt = int(dateien.size());

@@ -26,6 +26,8 @@ struct TDateiEintrag {
 // can say what it is), in file-name order. 'fehler' receives why the folder
 // could not be read.
 QVector<TDateiEintrag> ProjektdateienListen(const QString &ordner, QString *fehler = nullptr);
+// The same for a folder named in the file system's own bytes.
+QVector<TDateiEintrag> ProjektdateienListen(const QByteArray &ordner, QString *fehler = nullptr);
 
 // File-name order: case-insensitive, runs of digits by their value
 // ("Wohnung 2" before "Wohnung 10").
@@ -50,6 +52,9 @@ struct TGebaeude {
 // file stops the reading: a file that gives no record keeps its row with a
 // note.
 TGebaeude GebaeudeLesen(const QString &ordner, TLeseFortschritt *fortschritt = nullptr);
+// The same for a folder named in the file system's own bytes (the paths of
+// its units then start with these bytes).
+TGebaeude GebaeudeLesen(const QByteArray &ordner, TLeseFortschritt *fortschritt = nullptr);
 
 // The total row: the number of units read, the sums of the floor area and of
 // the five flows as shown in their columns, and how many units need a measure.

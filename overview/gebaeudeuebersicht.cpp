@@ -201,7 +201,7 @@ void TGebaeudeuebersicht::zeileGewaehlt(const QModelIndex &index)
     const int zeile = Filter->mapToSource(index).row();
     if (zeile < 0 || Modell->IstSumme(zeile))
         return;
-    emit Oeffnen(QFile::decodeName(Modell->Einheit(zeile).pfad));
+    emit Oeffnen(Modell->Einheit(zeile).pfad);
 }
 
 } // namespace ventoris

@@ -51,8 +51,9 @@ public:
     QPushButton *Drucken = nullptr, *Seitenansicht = nullptr, *PdfSpeichern = nullptr, *CsvSpeichern = nullptr;
 
 signals:
-    // A unit's file, chosen with a double click or Return.
-    void Oeffnen(const QString &pfad);
+    // A unit's file, chosen with a double click or Return; its path in the
+    // file system's own bytes, which need not be UTF-8.
+    void Oeffnen(const QByteArray &lokalerPfad);
     // A reading has been shown.
     void Gelesen();
 

@@ -35,7 +35,7 @@ TGebaeudeuebersicht *TForm1::GebaeudeuebersichtOeffnen(const QString &ordner)
 {
     auto *fenster = new TGebaeudeuebersicht(QDir(ordner).absolutePath(), this);
     fenster->LogoQuelle = [this] { return Form5->Logo(); };
-    connect(fenster, &TGebaeudeuebersicht::Oeffnen, this, [this](const QString &pfad) {
+    connect(fenster, &TGebaeudeuebersicht::Oeffnen, this, [this](const QByteArray &pfad) {
         ProjektOeffnen(pfad);
         raise();
         activateWindow();

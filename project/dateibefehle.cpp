@@ -59,7 +59,15 @@ void TForm1::ffnen1Click()
 
 void TForm1::ProjektOeffnen(const QString &pfad)
 {
-    const SatzLeseErgebnis gelesen = SatzLesen(pfad);
+    ProjektOeffnen(QFile::encodeName(pfad));
+}
+
+void TForm1::ProjektOeffnen(const QByteArray &lokalerPfad)
+{
+    // The caption and the names show the path as text; a name that is not
+    // UTF-8 shows replacement characters there, but its bytes open it.
+    const QString pfad = QFile::decodeName(lokalerPfad);
+    const SatzLeseErgebnis gelesen = SatzLesen(lokalerPfad);
     if (!gelesen.satz) {
         // A file too short for any layout was opened; it is named current
         // although nothing of it was read.
@@ -75,8 +83,10 @@ void TForm1::ProjektOeffnen(const QString &pfad)
     projektTitelSetzen();
     Button1Click();
     // Counts as opened however it was chosen: dialog, list, command line,
-    // drop or overview.
-    Zuletzt->Merken(pfad);
+    // drop or overview; but a name that its text cannot open again is not
+    // offered there.
+    if (QFile::encodeName(pfad) == lokalerPfad)
+        Zuletzt->Merken(pfad);
 }
 
 void TForm1::Speichern1Click()

@@ -49,6 +49,10 @@ QString DateiFehler::text() const
             return QStringLiteral("Zu wenig Speicherplatz");
         case FehlerNumerischeEingabe:
             return QStringLiteral("Ungültige numerische Eingabe");
+        case FehlerKeinLeser:
+            return QStringLiteral("Niemand liest aus der benannten Pipe");
+        case FehlerSocket:
+            return QStringLiteral("Ein Socket ist keine Datei; nichts geschrieben");
         default:
             break;
         }

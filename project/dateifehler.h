@@ -15,6 +15,9 @@ enum DateiFehlerCode : int {
     FehlerDateiende = 100,
     FehlerSpeicherplatz = 101,
     FehlerNumerischeEingabe = 106,
+    // The program's own, beyond the table: a target that is no file.
+    FehlerKeinLeser = 1001, // a named pipe that nobody reads (or no longer)
+    FehlerSocket = 1002,
 };
 
 // A failed file operation as the general error report shows it. Either one of

@@ -3,6 +3,7 @@
 #include "project/dauerhaftschreiben.h"
 #include "report/blattzeichnen.h"
 
+#include <QFile>
 #include <QPageSize>
 #include <QPdfWriter>
 
@@ -10,14 +11,25 @@ namespace ventoris {
 
 std::optional<DateiFehler> ErgebnisPdfSchreiben(const TBlatt &blatt, const QString &pfad)
 {
-    return BlattPdfSchreiben(blatt, pfad, QPageLayout::Portrait,
+    return ErgebnisPdfSchreiben(blatt, QFile::encodeName(pfad));
+}
+
+std::optional<DateiFehler> ErgebnisPdfSchreiben(const TBlatt &blatt, const QByteArray &lokalerPfad)
+{
+    return BlattPdfSchreiben(blatt, lokalerPfad, QPageLayout::Portrait,
                              QStringLiteral("Bewertung lüftungstechnischer Maßnahmen nach DIN 1946-6"));
 }
 
 std::optional<DateiFehler> BlattPdfSchreiben(const TBlatt &blatt, const QString &pfad,
                                              QPageLayout::Orientation lage, const QString &titel)
 {
-    return DauerhaftSchreiben(pfad, [&](QIODevice &datei) {
+    return BlattPdfSchreiben(blatt, QFile::encodeName(pfad), lage, titel);
+}
+
+std::optional<DateiFehler> BlattPdfSchreiben(const TBlatt &blatt, const QByteArray &lokalerPfad,
+                                             QPageLayout::Orientation lage, const QString &titel)
+{
+    return DauerhaftSchreiben(lokalerPfad, [&](QIODevice &datei) {
         QPdfWriter pdf(&datei);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), lage, QMarginsF(0, 0, 0, 0)));
         pdf.setCreator(QStringLiteral("Ventoris Lüftungskonzept"));

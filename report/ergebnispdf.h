@@ -15,9 +15,13 @@ namespace ventoris {
 // DauerhaftSchreiben: it replaces 'pfad' only when complete and on the disk.
 // Returns the failure, or nullopt on success.
 std::optional<DateiFehler> ErgebnisPdfSchreiben(const TBlatt &blatt, const QString &pfad);
+// The same for a path in the file system's own bytes, which need not be UTF-8.
+std::optional<DateiFehler> ErgebnisPdfSchreiben(const TBlatt &blatt, const QByteArray &lokalerPfad);
 
 // The same for any document, on A4 pages of the given orientation.
 std::optional<DateiFehler> BlattPdfSchreiben(const TBlatt &blatt, const QString &pfad,
+                                             QPageLayout::Orientation lage, const QString &titel);
+std::optional<DateiFehler> BlattPdfSchreiben(const TBlatt &blatt, const QByteArray &lokalerPfad,
                                              QPageLayout::Orientation lage, const QString &titel);
 
 } // namespace ventoris

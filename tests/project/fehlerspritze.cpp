@@ -5,8 +5,10 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstdarg>
 #include <cstring>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -15,6 +17,7 @@ char g_aufruf[16];
 char g_ordner[PATH_MAX];
 std::atomic<int> g_fehlerwert{0};
 std::atomic<int> g_getroffen{0};
+std::atomic<bool> g_ohneTmpfile{false};
 
 // The C library's own function of that name.
 template<typename F>
@@ -78,6 +81,11 @@ int FehlerGetroffen()
     return g_getroffen.load();
 }
 
+void UnbenannteAblehnen(int ablehnen)
+{
+    g_ohneTmpfile.store(ablehnen != 0);
+}
+
 // A program started with the library preloaded and VENTORIS_FEHLER set to
 // "aufruf:fehlerwert:ordner" starts with that fault on.
 __attribute__((constructor)) static void ausDerUmgebung()
@@ -88,6 +96,7 @@ __attribute__((constructor)) static void ausDerUmgebung()
     int ende = 0;
     if (wert && std::sscanf(wert, "%15[^:]:%d:%n", aufruf, &fehlerwert, &ende) == 2 && ende > 0)
         FehlerEinschalten(aufruf, fehlerwert, wert + ende);
+    UnbenannteAblehnen(std::getenv("VENTORIS_OHNE_O_TMPFILE") != nullptr);
 }
 
 ssize_t write(int fd, const void *daten, size_t laenge)
@@ -120,6 +129,29 @@ int rename(const char *alt, const char *neu) noexcept
 {
     static const auto weiter = echt(&rename, "rename");
     return trifft("rename", alt) ? scheitern() : weiter(alt, neu);
+}
+
+int linkat(int alterOrdner, const char *alt, int neuerOrdner, const char *neu, int flags) noexcept
+{
+    static const auto weiter = echt(&linkat, "linkat");
+    return trifft("linkat", neu) ? scheitern() : weiter(alterOrdner, alt, neuerOrdner, neu, flags);
+}
+
+// An unnamed file refused, as a file system without O_TMPFILE refuses it;
+// every other call handed on with its mode.
+int open(const char *pfad, int flags, ...)
+{
+    static const auto weiter = echt(&open, "open");
+    const bool unbenannt = (flags & O_TMPFILE) == O_TMPFILE;
+    va_list rest;
+    va_start(rest, flags);
+    const mode_t modus = (flags & O_CREAT) || unbenannt ? mode_t(va_arg(rest, int)) : 0;
+    va_end(rest);
+    if (unbenannt && g_ohneTmpfile.load()) {
+        errno = EOPNOTSUPP;
+        return -1;
+    }
+    return weiter(pfad, flags, modus);
 }
 
 } // extern "C"
