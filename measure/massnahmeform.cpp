@@ -50,6 +50,15 @@ QLabel *ergebnis(const char *name, QWidget *eltern)
     return l;
 }
 
+// The label of a row whose field stands in a layout with other widgets: its
+// mnemonic and the screen reader's name go to that field.
+QLabel *beschriftung(const QString &text, QWidget *feld)
+{
+    auto *l = new QLabel(text, feld->parentWidget());
+    l->setBuddy(feld);
+    return l;
+}
+
 QPushButton *knopf(const char *name, const QString &text, QWidget *eltern)
 {
     auto *k = new QPushButton(text, eltern);
@@ -78,15 +87,6 @@ QString artenLegende()
 }
 
 } // namespace
-
-QString EinheitName(const QString &projektdatei, const QString &objekt)
-{
-    if (!projektdatei.isEmpty())
-        return QFileInfo(projektdatei).completeBaseName();
-    if (!objekt.trimmed().isEmpty())
-        return objekt.trimmed();
-    return QStringLiteral("neue Nutzungseinheit");
-}
 
 TMassnahmeForm::TMassnahmeForm(TForm1 &hauptfenster, TMassnahmeStand &stand)
     : QWidget(&hauptfenster, Qt::Window), m_haupt(hauptfenster), m_stand(stand)
@@ -134,7 +134,8 @@ void TMassnahmeForm::aufbauen()
     infiltration->addWidget(Infiltration);
     infiltration->addWidget(new QLabel(QStringLiteral("m³/h, berechnet:"), bilanz));
     infiltration->addWidget(InfiltrationBerechnet);
-    form->addRow(QStringLiteral("angerechnete &Infiltration – Annahme, änderbar:"), infiltration);
+    form->addRow(beschriftung(QStringLiteral("angerechnete &Infiltration – Annahme, änderbar:"), Infiltration),
+                 infiltration);
     form->addRow(QStringLiteral("Zu deckender Volumenstrom in m³/h:"), ZuDecken);
 
     auto *ald = new QGroupBox(QStringLiteral("Außenluftdurchlässe (ALD)"), this);
@@ -144,7 +145,7 @@ void TMassnahmeForm::aufbauen()
     auto *druck = new QHBoxLayout;
     druck->addWidget(Druckdifferenz);
     druck->addWidget(DruckQuelle);
-    aldForm->addRow(QStringLiteral("Auslegungs&druckdifferenz in Pa:"), druck);
+    aldForm->addRow(beschriftung(QStringLiteral("Auslegungs&druckdifferenz in Pa:"), Druckdifferenz), druck);
     aldForm->addRow(QStringLiteral("ALD je Fassadenseite:"), AldJeSeite);
     aldForm->addRow(QStringLiteral("Anzahl ALD (zu bestellen):"), AldAnzahl);
 
@@ -155,7 +156,9 @@ void TMassnahmeForm::aufbauen()
     Raeume->setAccessibleName(QStringLiteral("Ablufträume"));
     Raeume->setHorizontalHeaderLabels(
         {QStringLiteral("Raum"), QStringLiteral("Art"), QStringLiteral("Volumenstrom in m³/h")});
-    Raeume->horizontalHeader()->setSectionResizeMode(SpalteArt, QHeaderView::Stretch);
+    Raeume->horizontalHeader()->setSectionResizeMode(SpalteRaum, QHeaderView::Stretch);
+    Raeume->horizontalHeader()->setSectionResizeMode(SpalteArt, QHeaderView::ResizeToContents);
+    Raeume->horizontalHeader()->setSectionResizeMode(SpalteStrom, QHeaderView::ResizeToContents);
     Raeume->verticalHeader()->hide();
     Raeume->setTabKeyNavigation(false);
     abluftLayout->addWidget(Raeume);
@@ -253,6 +256,7 @@ void TMassnahmeForm::raumAnfuegen(const TMassnahmeEingaben::TRaum &raum)
             if (Raeume->cellWidget(z, SpalteArt) == art)
                 if (const massnahme::TAbluftArt *a = massnahme::AbluftArtZu(name))
                     Raeume->item(z, SpalteStrom)->setText(QString::number(a->volumenstrom));
+        geaendert();
     });
 }
 
@@ -267,7 +271,8 @@ void TMassnahmeForm::laden()
     Raeume->setRowCount(0);
     for (const TMassnahmeEingaben::TRaum &raum : e.abluftraeume)
         raumAnfuegen(raum);
-    DateiHinweis->setText(m_stand.Hinweis());
+    DateiHinweis->setText(m_stand.Hinweis() + QStringLiteral(
+        " – es gelten die Vorgaben; die Datei bleibt unverändert, bis Sie speichern."));
     DateiHinweis->setVisible(!m_stand.Hinweis().isEmpty());
     m_laedt = false;
     zeigen();
@@ -308,7 +313,7 @@ void TMassnahmeForm::zeigen()
 {
     const TMassnahmeBilanz b = Bilanz();
     setWindowTitle(QStringLiteral("Lüftungstechnische Maßnahme – ") +
-                   EinheitName(m_haupt.AktuellesProjekt, m_haupt.Edit2->text()));
+                   MassnahmeEinheitName(m_haupt.AktuellesProjekt, m_haupt.Edit2->text()));
     Stufe->setText(b.stufe);
     StufeWert->setText(b.stufeWert);
     InfiltrationBerechnet->setText(b.infiltrationBerechnet);
@@ -342,12 +347,13 @@ void TMassnahmeForm::zeigen()
 TBlatt TMassnahmeForm::Blatt() const
 {
     return MassnahmenblattAufbauen(m_haupt.BlattDaten(), eingaben(), Bilanz(),
-                                   EinheitName(m_haupt.AktuellesProjekt, m_haupt.Edit2->text()));
+                                   MassnahmeEinheitName(m_haupt.AktuellesProjekt, m_haupt.Edit2->text()));
 }
 
 void TMassnahmeForm::speichern()
 {
     // A unit that has no file yet is saved as a whole, the balance with it.
+    m_stand.Aendern(eingaben());
     if (m_haupt.AktuellesProjekt.isEmpty()) {
         m_haupt.Speichern1Click();
         return;

@@ -57,8 +57,4 @@ private:
     bool m_laedt = false;
 };
 
-// The unit's name for captions and sheets: its file's name without the
-// extension, else its object designation, else "neue Nutzungseinheit".
-QString EinheitName(const QString &projektdatei, const QString &objekt);
-
 } // namespace ventoris

@@ -80,7 +80,7 @@ void TForm1::ProjektOeffnen(const QByteArray &lokalerPfad)
     }
     AktuellesProjekt = pfad;
     SatzInFormular(*gelesen.satz, *this);
-    MassnahmeStand->Laden(QFile::encodeName(pfad));
+    MassnahmeStand->Laden(lokalerPfad);
     if (gelesen.satz->layout != SatzLayout::TProjektSatz)
         alteVersionWarnen(this);
     projektTitelSetzen();

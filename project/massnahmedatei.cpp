@@ -39,7 +39,7 @@ QString text(const QJsonValue &wert)
 std::optional<TMassnahmeEingaben> fehler(QString *hinweis, const QString &text)
 {
     if (hinweis)
-        *hinweis = QStringLiteral("Maßnahmendatei ") + text + QStringLiteral("; Vorgaben angezeigt");
+        *hinweis = QStringLiteral("Maßnahmendatei ") + text;
     return std::nullopt;
 }
 

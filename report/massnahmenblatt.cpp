@@ -2,13 +2,15 @@
 
 #include "report/ergebnisblatt.h"
 
+#include <QFileInfo>
+
 namespace ventoris {
 
 namespace {
 
 constexpr int Links = 150, Wert = 750, Rechts = 1050, RechtsWert = 1500;
 // the exhaust rooms' table
-constexpr int RaumArt = 650, RaumStrom = 1300, RaumQuelle = 1500;
+constexpr int RaumArt = 650, RaumStrom = 1250, RaumQuelle = 1400;
 constexpr int TabelleOben = 2220, TabelleZeile = 35, TabelleUnten = 2590;
 
 class TSeite
@@ -33,9 +35,11 @@ private:
     TBlatt &m_blatt;
 };
 
+// A figure with its unit; a missing one as "–".
 QString mitEinheit(const QString &wert, const QString &einheit)
 {
-    return wert.isEmpty() || wert == QStringLiteral("–") ? wert : wert + QLatin1Char(' ') + einheit;
+    const QString strich = QStringLiteral("–");
+    return wert.isEmpty() || wert == strich ? strich : wert + QLatin1Char(' ') + einheit;
 }
 
 void einheitUndStufen(TSeite &s, const TBlattDaten &d, const QString &name)
@@ -59,7 +63,8 @@ void eingabenUndErgebnisse(TSeite &s, const TMassnahmeEingaben &e, const TMassna
     const bool eigeneInfiltration = !e.angerechneteInfiltration.trimmed().isEmpty();
     s.paar(1780, Links, Wert, QStringLiteral("angerechnete Infiltration *: "),
            eigeneInfiltration ? mitEinheit(e.angerechneteInfiltration, QStringLiteral("m³/h")) +
-                                    QStringLiteral(" (geändert; berechnet: %1 m³/h)").arg(b.infiltrationBerechnet)
+                                    QStringLiteral(" (geändert; berechnet: %1)")
+                                        .arg(mitEinheit(b.infiltrationBerechnet, QStringLiteral("m³/h")))
                               : mitEinheit(b.infiltrationBerechnet, QStringLiteral("m³/h (berechnet)")));
     if (b.mitAld) {
         s.paar(1830, Links, Wert, QStringLiteral("Volumenstrom je ALD (Datenblatt): "),
@@ -99,10 +104,12 @@ void raeume(TSeite &s, const TMassnahmeEingaben &e)
     s.klein(TabelleOben, RaumQuelle, QStringLiteral("Herkunft des Werts"));
     s.linie(TabelleOben + TabelleZeile);
     int oben = TabelleOben + TabelleZeile + 5;
+    QStringList quellen;
     for (int i = 0; i < e.abluftraeume.size(); ++i, oben += TabelleZeile) {
-        if (oben + TabelleZeile > TabelleUnten) {
+        if (oben + 2 * TabelleZeile > TabelleUnten) {
             s.klein(oben, Links, QStringLiteral("… und %1 weitere (in der Summe enthalten)").arg(e.abluftraeume.size() - i));
-            return;
+            oben += TabelleZeile;
+            break;
         }
         const TMassnahmeEingaben::TRaum &r = e.abluftraeume[i];
         const massnahme::TAbluftArt *art = massnahme::AbluftArtZu(r.art);
@@ -110,12 +117,26 @@ void raeume(TSeite &s, const TMassnahmeEingaben &e)
         s.klein(oben, Links, r.raum);
         s.klein(oben, RaumArt, r.art);
         s.klein(oben, RaumStrom, r.volumenstrom);
-        s.klein(oben, RaumQuelle, art && wert && *wert == art->volumenstrom ? QStringLiteral("Vorgabe ") + art->quelle
-                                                                           : QStringLiteral("eigener Wert"));
+        const bool vorgabe = art && wert && *wert == art->volumenstrom;
+        s.klein(oben, RaumQuelle, vorgabe ? QStringLiteral("Vorgabe ") + art->quelle.section(QLatin1Char(','), 0, 0)
+                                          : QStringLiteral("eigener Wert"));
+        if (vorgabe && !quellen.contains(art->quelle))
+            quellen << art->quelle;
     }
+    if (!quellen.isEmpty())
+        s.klein(oben + 10, Links, QStringLiteral("Vorgaben nach ") + quellen.join(QStringLiteral("; ")));
 }
 
 } // namespace
+
+QString MassnahmeEinheitName(const QString &projektdatei, const QString &objekt)
+{
+    if (!projektdatei.isEmpty())
+        return QFileInfo(projektdatei).completeBaseName();
+    if (!objekt.trimmed().isEmpty())
+        return objekt.trimmed();
+    return QStringLiteral("neue Nutzungseinheit");
+}
 
 TBlatt MassnahmenblattAufbauen(const TBlattDaten &einheit, const TMassnahmeEingaben &eingaben,
                                const TMassnahmeBilanz &bilanz, const QString &einheitName)

@@ -10,6 +10,10 @@ namespace ventoris {
 // the logo and the unit's data, the inputs of the balance with every
 // assumption marked, its results, the exhaust rooms and the fixed note.
 // Computes nothing but lays out what it is given.
+// The unit's name for captions and sheets: its file's name without the
+// extension, else its object designation, else "neue Nutzungseinheit".
+QString MassnahmeEinheitName(const QString &projektdatei, const QString &objekt);
+
 TBlatt MassnahmenblattAufbauen(const TBlattDaten &einheit, const TMassnahmeEingaben &eingaben,
                                const TMassnahmeBilanz &bilanz, const QString &einheitName);
 

@@ -36,8 +36,30 @@ constexpr TDruckspalte Druckspalten[] = {
     {SpalteInfiltration, "Inf.", "m³/h", 250, A::Komma, Zeile, Ganz, "Inf. Infiltration"},
     {FeldUrteil, "Maßnahme", "", 450, A::Links, Zeile, Ganz, ""},
     {FeldSaetze, "Sätze", "", 250, A::Links, Zeile, Ganz, "Sätze Nummern der Ergebnissätze am Ende der Tabelle"},
+    {FeldBilanz, "Bilanz", "", 420, A::Links, Zeile, Ganz,
+     "Bilanz System, zu deckender Volumenstrom, ALD zu bestellen, Summe Abluft (m³/h)"},
     {SpalteHinweis, "Hinweis", "", 500, A::Links, Kopf, Kuerzbar, ""},
 };
+
+// The balance's three figures and the system in a few words, in three lines.
+QString bilanzText(const TEinheit &e)
+{
+    QString system = e.text[SpalteSystem];
+    system = system.mid(system.indexOf(QLatin1Char(':')) + 1).trimmed();
+    QStringList zahlen;
+    if (!e.text[SpalteZuDecken].isEmpty())
+        zahlen << e.text[SpalteZuDecken] + QStringLiteral("\u00A0m³/h");
+    if (!e.text[SpalteAldAnzahl].isEmpty())
+        zahlen << e.text[SpalteAldAnzahl] + QStringLiteral("\u00A0ALD");
+    QStringList zeilen;
+    if (!system.isEmpty())
+        zeilen << system;
+    if (!zahlen.isEmpty())
+        zeilen << zahlen.join(QStringLiteral("\u00A0·\u00A0"));
+    if (!e.text[SpalteAbluftSumme].isEmpty())
+        zeilen << QStringLiteral("Abluft\u00A0") + e.text[SpalteAbluftSumme];
+    return zeilen.join(QLatin1Char('\n'));
+}
 
 QString utf8(const char *text)
 {
@@ -218,6 +240,8 @@ QString TUebersichtTabelle::Text(const TEinheit &e, const TGesetzteSpalte &s, bo
     }
     case FeldSaetze:
         return summe ? QString() : saetzeText(e);
+    case FeldBilanz:
+        return bilanzText(e);
     default:
         return e.text[size_t(s.art->feld)];
     }

@@ -3,6 +3,7 @@
 // draws it in German. Usage: bildschirmfoto <folder>
 #include "app/start.h"
 #include "app/steuerelemente.h"
+#include "measure/massnahmeform.h"
 #include "overview/gebaeudeuebersicht.h"
 #include "project/projektsatz.h"
 
@@ -12,9 +13,13 @@
 #include "reference/programminfo.h"
 #include "reference/ueberlassung.h"
 #include "reference/wind.h"
+#include "report/ergebnispdf.h"
 #include "report/logofenster.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QFileDialog>
 #include <QTimer>
 #include <QLineEdit>
@@ -48,6 +53,22 @@ int main(int argc, char *argv[])
     QTest::keyClicks(fenster->Edit6, "112.5");
     QApplication::processEvents();
     fenster->grab().save(ordner + "/arbeitsansicht.png");
+
+    // the balance of the measure for that case, with its sheet
+    fenster->Massnahme1->trigger();
+    ventoris::TMassnahmeForm *massnahme = fenster->MassnahmeForm;
+    massnahme->SystemWahl->setCurrentText(ventoris::massnahme::Querlueftung);
+    QTest::keyClicks(massnahme->AldVolumenstrom, "12,5");
+    for (const char *art : {"Küche", "Bad", "WC, fensterlos, bedarfsgeführt"}) {
+        massnahme->RaumHinzu->click();
+        const int zeile = massnahme->Raeume->rowCount() - 1;
+        massnahme->Raeume->item(zeile, 0)->setText(QString::fromUtf8(art).section(QLatin1Char(','), 0, 0) + " EG");
+        qobject_cast<QComboBox *>(massnahme->Raeume->cellWidget(zeile, 1))->setCurrentText(QString::fromUtf8(art));
+    }
+    QApplication::processEvents();
+    massnahme->grab().save(ordner + "/massnahme.png");
+    ventoris::BlattPdfSchreiben(massnahme->Blatt(), ordner + "/massnahmenblatt.pdf", QPageLayout::Portrait,
+                                QStringLiteral("Maßnahmenblatt"));
 
     // the secondary windows as they open
     const QList<QWidget *> nebenfenster = {fenster->Form2, fenster->Form3, fenster->Form4,
