@@ -53,11 +53,11 @@ QString zahlText(double wert)
     return MitEinerNachkommastelle(wert);
 }
 
-// A flow from the main window: its one-decimal text, or nothing while it
-// shows none (before the first calculation).
-std::optional<double> angezeigt(const QString &text)
+// A flow from the main window, which shows no figure before its first
+// calculation: its text, or "–".
+QString angezeigt(const QString &text)
 {
-    return MassnahmenzahlLesen(text);
+    return MassnahmenzahlLesen(text) ? text : Strich;
 }
 
 } // namespace
@@ -77,7 +77,8 @@ TMassnahmeBilanz MassnahmeBilanzieren(const TMassnahmeEingaben &e, const TMassna
 {
     using namespace massnahme;
     TMassnahmeBilanz b;
-    b.infiltrationBerechnet = bezug.Label28;
+    b.infiltrationBerechnet = angezeigt(bezug.Label28);
+    b.nennlueftung = angezeigt(bezug.Label39);
     b.systemUnbekannt = !Systeme().contains(e.system);
 
     // The level the system is laid out for.
@@ -92,13 +93,13 @@ TMassnahmeBilanz MassnahmeBilanzieren(const TMassnahmeEingaben &e, const TMassna
         b.stufe = QStringLiteral("Nennlüftung (NL)");
         stufenText = bezug.Label39;
     }
-    const std::optional<double> stufe = angezeigt(stufenText);
-    b.stufeWert = stufe ? stufenText : Strich;
+    const std::optional<double> stufe = MassnahmenzahlLesen(stufenText);
+    b.stufeWert = angezeigt(stufenText);
 
     // The credit for infiltration: the computed flow unless the user gives one.
     std::optional<double> infiltration;
     if (e.angerechneteInfiltration.trimmed().isEmpty()) {
-        infiltration = angezeigt(bezug.Label28);
+        infiltration = MassnahmenzahlLesen(bezug.Label28);
     } else {
         infiltration = MassnahmenzahlLesen(e.angerechneteInfiltration);
         b.infiltrationFalsch = !infiltration;

@@ -69,6 +69,7 @@ struct TMassnahmeBilanz {
     QString stufe;                // e.g. "Feuchteschutz (FL)"
     QString stufeWert;            // its flow from the main window
     QString infiltrationBerechnet; // the main window's infiltration
+    QString nennlueftung;         // the main window's NL, beside the exhaust rooms' sum
     QString zuDecken;             // flow the measure must supply
     bool mitAld = false;          // whether the system uses ALDs
     bool jeFassadenseite = false; // cross ventilation: the count is needed on each of two facades

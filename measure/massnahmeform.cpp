@@ -4,6 +4,7 @@
 #include "app/tform1.h"
 #include "project/dateifehler.h"
 #include "project/massnahmestand.h"
+#include "reference/einpassung.h"
 #include "report/blattdaten.h"
 #include "report/druckbefehle.h"
 #include "report/massnahmenblatt.h"
@@ -19,6 +20,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -190,14 +192,20 @@ void TMassnahmeForm::aufbauen()
         knoepfe->addWidget(k);
     knoepfe->addStretch();
 
-    auto *layout = new QVBoxLayout(this);
+    auto *inhalt = new QWidget;
+    auto *layout = new QVBoxLayout(inhalt);
     layout->addWidget(DateiHinweis);
     layout->addWidget(bilanz);
     layout->addWidget(ald);
     layout->addWidget(abluft, 1);
     layout->addWidget(hinweis);
     layout->addLayout(knoepfe);
+    // on a small screen the window fits it and its content scrolls
+    auto *aussen = new QVBoxLayout(this);
+    aussen->setContentsMargins(0, 0, 0, 0);
+    aussen->addWidget(RollflaecheAnlegen(inhalt, inhalt->sizeHint(), this));
     resize(720, 760);
+    EinpassenEinrichten(this);
 }
 
 void TMassnahmeForm::verbinden()
@@ -317,7 +325,8 @@ void TMassnahmeForm::zeigen()
     Stufe->setText(b.stufe);
     StufeWert->setText(b.stufeWert);
     InfiltrationBerechnet->setText(b.infiltrationBerechnet);
-    Infiltration->setPlaceholderText(b.infiltrationBerechnet);
+    Infiltration->setPlaceholderText(b.infiltrationBerechnet == QStringLiteral("–") ? QString()
+                                                                                  : b.infiltrationBerechnet);
     ZuDecken->setText(b.zuDecken);
     for (QWidget *w : {static_cast<QWidget *>(AldVolumenstrom), static_cast<QWidget *>(Druckdifferenz)})
         w->setEnabled(b.mitAld);
@@ -329,7 +338,7 @@ void TMassnahmeForm::zeigen()
     AldJeSeite->setText(b.jeFassadenseite ? b.aldJeSeite : QStringLiteral("–"));
     AldAnzahl->setText(b.mitAld ? b.aldAnzahl : QStringLiteral("entfällt (Zu- und Abluft)"));
     AbluftSumme->setText(b.abluftSumme.isEmpty() ? QStringLiteral("0,0") : b.abluftSumme);
-    Nennlueftung->setText(m_haupt.Label39->text());
+    Nennlueftung->setText(b.nennlueftung);
     markieren(Infiltration, b.infiltrationFalsch);
     markieren(AldVolumenstrom, b.aldFalsch);
     markieren(Druckdifferenz, b.druckFalsch);

@@ -146,7 +146,7 @@ TBlatt MassnahmenblattAufbauen(const TBlattDaten &einheit, const TMassnahmeEinga
     BlattKopfUndFuss(blatt, einheit, QStringLiteral("Maßnahmenblatt: Bilanz der lüftungstechnischen Maßnahme"));
     TSeite s(blatt);
     einheitUndStufen(s, einheit, einheitName);
-    eingabenUndErgebnisse(s, eingaben, bilanz, einheit.Label39);
+    eingabenUndErgebnisse(s, eingaben, bilanz, bilanz.nennlueftung);
     raeume(s, eingaben);
     // the fixed note, in two lines
     const QString hinweis = massnahme::Hinweis;
