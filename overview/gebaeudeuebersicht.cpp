@@ -1,6 +1,5 @@
 #include "overview/gebaeudeuebersicht.h"
 
-#include "overview/gebaeudemodell.h"
 #include "overview/ordnerwaechter.h"
 #include "reference/einpassung.h"
 
@@ -13,7 +12,7 @@
 #include <QProgressBar>
 #include <QPrinter>
 #include <QPushButton>
-#include <QTableView>
+#include <QShortcut>
 #include <QThread>
 #include <QVBoxLayout>
 
@@ -51,22 +50,22 @@ TGebaeudeuebersicht::TGebaeudeuebersicht(const QString &ordner, QWidget *eltern)
     Suche->setPlaceholderText(QStringLiteral("Zeilen filtern …"));
     Suche->setClearButtonEnabled(true);
     Suche->setAccessibleName(QStringLiteral("Filter"));
-    connect(Suche, &QLineEdit::textChanged, Filter, &QSortFilterProxyModel::setFilterFixedString);
+    connect(Suche, &QLineEdit::textChanged, this, [this](const QString &text) {
+        Filter->setFilterFixedString(text);
+        angezeigtZaehlen();
+    });
+    auto *suchen = new QShortcut(QKeySequence::Find, this);
+    connect(suchen, &QShortcut::activated, this, [this] {
+        Suche->setFocus(Qt::ShortcutFocusReason);
+        Suche->selectAll();
+    });
 
-    Tabelle = new QTableView(this);
+    Tabelle = new TUebersichtTabelle(this);
     Tabelle->setObjectName(QStringLiteral("Tabelle"));
     Tabelle->setAccessibleName(QStringLiteral("Nutzungseinheiten"));
     Tabelle->setModel(Filter);
     Tabelle->setSortingEnabled(true);
     Tabelle->sortByColumn(-1, Qt::AscendingOrder);
-    Tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Tabelle->setWordWrap(false);
-    // headers in two lines, so that the figures' columns stay narrow
-    Tabelle->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
-    Tabelle->horizontalHeader()->setMinimumHeight(2 * Tabelle->fontMetrics().height() + 8);
-    Tabelle->verticalHeader()->hide();
-    Tabelle->verticalHeader()->setDefaultSectionSize(Tabelle->fontMetrics().height() + 6);
     connect(Tabelle, &QTableView::activated, this, &TGebaeudeuebersicht::zeileGewaehlt);
 
     Fortschritt = new QProgressBar(this);
@@ -80,17 +79,20 @@ TGebaeudeuebersicht::TGebaeudeuebersicht(const QString &ordner, QWidget *eltern)
     Status = new QLabel(this);
     Status->setObjectName(QStringLiteral("Status"));
 
-    Drucken = knopf("Drucken", QStringLiteral("Drucken …"), this);
-    Seitenansicht = knopf("Seitenansicht", QStringLiteral("Seitenansicht …"), this);
-    PdfSpeichern = knopf("PdfSpeichern", QStringLiteral("Als PDF speichern …"), this);
-    CsvSpeichern = knopf("CsvSpeichern", QStringLiteral("Als CSV speichern …"), this);
+    // Alt with the underlined letter presses a button; Alt+F goes to the filter
+    Drucken = knopf("Drucken", QStringLiteral("&Drucken …"), this);
+    Seitenansicht = knopf("Seitenansicht", QStringLiteral("&Seitenansicht …"), this);
+    PdfSpeichern = knopf("PdfSpeichern", QStringLiteral("Als &PDF speichern …"), this);
+    CsvSpeichern = knopf("CsvSpeichern", QStringLiteral("Als &CSV speichern …"), this);
     connect(Drucken, &QPushButton::clicked, this, &TGebaeudeuebersicht::drucken);
     connect(Seitenansicht, &QPushButton::clicked, this, &TGebaeudeuebersicht::seitenansicht);
     connect(PdfSpeichern, &QPushButton::clicked, this, &TGebaeudeuebersicht::pdfSpeichern);
     connect(CsvSpeichern, &QPushButton::clicked, this, &TGebaeudeuebersicht::csvSpeichern);
 
     auto *oben = new QHBoxLayout;
-    oben->addWidget(new QLabel(QStringLiteral("Filter:"), this));
+    auto *filterText = new QLabel(QStringLiteral("&Filter:"), this);
+    filterText->setBuddy(Suche);
+    oben->addWidget(filterText);
     oben->addWidget(Suche, 1);
     auto *unten = new QHBoxLayout;
     unten->addWidget(Status, 1);
@@ -111,7 +113,17 @@ TGebaeudeuebersicht::TGebaeudeuebersicht(const QString &ordner, QWidget *eltern)
     m_aenderung.setInterval(250);
     connect(&m_aenderung, &QTimer::timeout, this, &TGebaeudeuebersicht::lesen);
     auto *waechter = new TOrdnerWaechter(ordner, this);
-    connect(waechter, &TOrdnerWaechter::Geaendert, &m_aenderung, qOverload<>(&QTimer::start));
+    connect(waechter, &TOrdnerWaechter::Geaendert, this, [this] {
+        // a reading under way may have listed the folder before the change
+        if (m_leser)
+            m_nochmal = true;
+        m_aenderung.start();
+    });
+    // the row of a renamed file follows it at once, selection and all
+    connect(waechter, &TOrdnerWaechter::Umbenannt, this, [this](const QByteArray &alt, const QByteArray &neu) {
+        Modell->Umbenennen({alt, neu});
+        angezeigtZaehlen();
+    });
 
     m_fortschrittsUhr.setInterval(50);
     connect(&m_fortschrittsUhr, &QTimer::timeout, this, &TGebaeudeuebersicht::fortschrittZeigen);
@@ -160,8 +172,10 @@ void TGebaeudeuebersicht::gelesen(const std::shared_ptr<TGebaeude> &ergebnis)
     Fortschritt->hide();
     Abbrechen->hide();
     if (m_nochmal) {
+        // the next reading follows at once, or when the changes have settled
         m_nochmal = false;
-        lesen();
+        if (!m_aenderung.isActive())
+            lesen();
         return;
     }
     const bool erstes = Modell->Gebaeude().ordner.isEmpty();
@@ -175,14 +189,30 @@ void TGebaeudeuebersicht::gelesen(const std::shared_ptr<TGebaeude> &ergebnis)
             Tabelle->setColumnWidth(k, std::min(Tabelle->columnWidth(k), IstZahlenspalte(k) ? ziffern : 260));
     }
     if (!ergebnis->fehler.isEmpty())
-        Status->setText(ergebnis->fehler);
+        m_lesestand = ergebnis->fehler;
     else if (ergebnis->abgebrochen)
-        Status->setText(QStringLiteral("Lesen abgebrochen: %1 von %2 Dateien gelesen.")
-                            .arg(ergebnis->einheiten.size())
-                            .arg(m_fortschritt->gesamt.load()));
+        m_lesestand = QStringLiteral("Lesen abgebrochen: %1 von %2 Dateien gelesen.")
+                          .arg(ergebnis->einheiten.size())
+                          .arg(m_fortschritt->gesamt.load());
     else
-        Status->setText(QStringLiteral("%1 Dateien gelesen.").arg(ergebnis->einheiten.size()));
+        m_lesestand = QStringLiteral("%1 Dateien gelesen.").arg(ergebnis->einheiten.size());
+    angezeigtZaehlen();
     emit Gelesen();
+}
+
+void TGebaeudeuebersicht::angezeigtZaehlen()
+{
+    // the engine's own total, over the rows on screen
+    const QVector<TEinheit> angezeigt = Filter->AngezeigteEinheiten();
+    Modell->SummeSetzen(SummeBilden(angezeigt));
+    QString status = m_lesestand;
+    if (!Suche->text().isEmpty() && Gebaeude().fehler.isEmpty()) {
+        const QString zahl = QStringLiteral("%1 von %2 Nutzungseinheiten angezeigt")
+                                 .arg(angezeigt.size())
+                                 .arg(Gebaeude().einheiten.size());
+        status = Gebaeude().abgebrochen ? status + QLatin1Char(' ') + zahl : zahl;
+    }
+    Status->setText(status);
 }
 
 void TGebaeudeuebersicht::fortschrittZeigen()

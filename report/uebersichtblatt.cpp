@@ -90,7 +90,8 @@ int UebersichtZeilenJeSeite()
 }
 
 TBlatt UebersichtblattAufbauen(const QString &ordner, const QVector<TEinheit> &einheiten,
-                               const TEinheit &summe, const QImage &logo, const QDate &datum)
+                               const TEinheit &summe, const QImage &logo, const QDate &datum,
+                               const QString &filter)
 {
     TBlatt blatt;
     const int jeSeite = UebersichtZeilenJeSeite();
@@ -107,6 +108,11 @@ TBlatt UebersichtblattAufbauen(const QString &ordner, const QVector<TEinheit> &e
         s.text(seite, kopfLinks, Rand + 80, TSchrift::Text, ordnerZeile);
         s.text(seite, kopfLinks, Rand + 130, TSchrift::Text,
                QStringLiteral("Stand: ") + datum.toString(QStringLiteral("dd.MM.yyyy")));
+        if (!filter.isEmpty())
+            s.text(seite, kopfLinks + 600, Rand + 130, TSchrift::Text,
+                   umbrechen(QStringLiteral("Filter: „%1“").arg(filter), TSchrift::Text,
+                             Breite - Rand - kopfLinks - 600, 1)
+                       .value(0));
         blatt.linien.append({seite, Rand, TabelleOben, Breite - Rand, TabelleOben});
         s.zeile(seite, TabelleOben, SpaltenKoepfe(), TSchrift::TabelleFett);
         s.text(seite, Breite - Rand - 400, FussOben, TSchrift::Fusszeile,
