@@ -34,9 +34,22 @@ void einrichten(QTableView *t)
     t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
 }
 
+// The file names' view paints the selection that it shares, but tells a
+// screen reader nothing of it: the reader reads every cell, the selection
+// included, from the table below, which holds the keyboard; the view lies
+// outside the tree that the reader walks.
+class TFesteSpalte : public QTableView
+{
+public:
+    using QTableView::QTableView;
+
+protected:
+    void selectionChanged(const QItemSelection &, const QItemSelection &) override { viewport()->update(); }
+};
+
 } // namespace
 
-TUebersichtTabelle::TUebersichtTabelle(QWidget *eltern) : QTableView(eltern), m_fest(new QTableView(this))
+TUebersichtTabelle::TUebersichtTabelle(QWidget *eltern) : QTableView(eltern), m_fest(new TFesteSpalte(this))
 {
     einrichten(this);
     // pixel by pixel, so that no column hides half under the file names
