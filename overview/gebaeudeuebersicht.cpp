@@ -202,14 +202,13 @@ void TGebaeudeuebersicht::gelesen(const std::shared_ptr<TGebaeude> &ergebnis)
 
 void TGebaeudeuebersicht::angezeigtZaehlen()
 {
-    // the engine's own total, over the rows on screen
-    const QVector<TEinheit> angezeigt = Filter->AngezeigteEinheiten();
-    Modell->SummeSetzen(SummeBilden(angezeigt));
+    // The engine's own total over the rows on screen; over all of them that
+    // is the one the reading brought.
+    const qsizetype angezeigt = Filter->rowCount() - 1, alle = Gebaeude().einheiten.size();
+    Modell->SummeSetzen(angezeigt == alle ? Gebaeude().summe : SummeBilden(Filter->AngezeigteEinheiten()));
     QString status = m_lesestand;
     if (!Suche->text().isEmpty() && Gebaeude().fehler.isEmpty()) {
-        const QString zahl = QStringLiteral("%1 von %2 Nutzungseinheiten angezeigt")
-                                 .arg(angezeigt.size())
-                                 .arg(Gebaeude().einheiten.size());
+        const QString zahl = QStringLiteral("%1 von %2 Nutzungseinheiten angezeigt").arg(angezeigt).arg(alle);
         status = Gebaeude().abgebrochen ? status + QLatin1Char(' ') + zahl : zahl;
     }
     Status->setText(status);
