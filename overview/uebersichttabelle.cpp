@@ -3,6 +3,7 @@
 #include "app/einstellungen.h"
 #include "building/einheit.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMenu>
 #include <QScrollBar>
@@ -45,6 +46,12 @@ public:
 
 protected:
     void selectionChanged(const QItemSelection &, const QItemSelection &) override { viewport()->update(); }
+    // the table's menu of columns, also over the file names
+    void contextMenuEvent(QContextMenuEvent *ereignis) override
+    {
+        const std::unique_ptr<QMenu> menue(static_cast<TUebersichtTabelle *>(parentWidget())->Spaltenmenue());
+        menue->exec(ereignis->globalPos());
+    }
 };
 
 } // namespace
@@ -54,7 +61,6 @@ TUebersichtTabelle::TUebersichtTabelle(QWidget *eltern) : QTableView(eltern), m_
     einrichten(this);
     // pixel by pixel, so that no column hides half under the file names
     setHorizontalScrollMode(ScrollPerPixel);
-    setContextMenuPolicy(Qt::CustomContextMenu);
 
     m_fest->setObjectName(QStringLiteral("FesteSpalte"));
     einrichten(m_fest);
@@ -97,7 +103,13 @@ TUebersichtTabelle::TUebersichtTabelle(QWidget *eltern) : QTableView(eltern), m_
             [=](const QPoint &p) { menueZeigen(horizontalHeader(), p); });
     connect(m_fest->horizontalHeader(), &QWidget::customContextMenuRequested, this,
             [=](const QPoint &p) { menueZeigen(m_fest->horizontalHeader(), p); });
-    connect(this, &QWidget::customContextMenuRequested, this, [=](const QPoint &p) { menueZeigen(viewport(), p); });
+}
+
+void TUebersichtTabelle::contextMenuEvent(QContextMenuEvent *ereignis)
+{
+    // the menu of columns also from the keyboard (the menu key, Shift+F10)
+    const std::unique_ptr<QMenu> menue(Spaltenmenue());
+    menue->exec(ereignis->globalPos());
 }
 
 void TUebersichtTabelle::setModel(QAbstractItemModel *modell)

@@ -34,6 +34,7 @@ public:
     QMenu *Spaltenmenue();
 
 protected:
+    void contextMenuEvent(QContextMenuEvent *ereignis) override;
     void resizeEvent(QResizeEvent *ereignis) override;
     void updateGeometries() override;
 
