@@ -73,8 +73,11 @@ TGebaeudeuebersicht::TGebaeudeuebersicht(const QString &ordner, QWidget *eltern)
     Fortschritt->setFormat(QStringLiteral("%v von %m Dateien gelesen"));
     Abbrechen = knopf("Abbrechen", QStringLiteral("Abbrechen"), this);
     connect(Abbrechen, &QPushButton::clicked, this, [this] {
+        // what has been read is shown; the next change reads the folder anew
         if (m_fortschritt)
             m_fortschritt->abbrechen = true;
+        m_nochmal = false;
+        m_aenderung.stop();
     });
     Status = new QLabel(this);
     Status->setObjectName(QStringLiteral("Status"));
@@ -114,7 +117,10 @@ TGebaeudeuebersicht::TGebaeudeuebersicht(const QString &ordner, QWidget *eltern)
     connect(&m_aenderung, &QTimer::timeout, this, &TGebaeudeuebersicht::lesen);
     auto *waechter = new TOrdnerWaechter(ordner, this);
     connect(waechter, &TOrdnerWaechter::Geaendert, this, [this] {
-        // a reading under way may have listed the folder before the change
+        // A reading under way may have listed the folder before the change;
+        // one that the user stops ends as it is.
+        if (m_leser && m_fortschritt->abbrechen && !m_nochmal)
+            return;
         if (m_leser)
             m_nochmal = true;
         m_aenderung.start();
