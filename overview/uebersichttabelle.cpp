@@ -6,9 +6,8 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMenu>
+#include <QPointer>
 #include <QScrollBar>
-
-#include <memory>
 
 namespace ventoris {
 
@@ -49,8 +48,7 @@ protected:
     // the table's menu of columns, also over the file names
     void contextMenuEvent(QContextMenuEvent *ereignis) override
     {
-        const std::unique_ptr<QMenu> menue(static_cast<TUebersichtTabelle *>(parentWidget())->Spaltenmenue());
-        menue->exec(ereignis->globalPos());
+        static_cast<TUebersichtTabelle *>(parentWidget())->SpaltenmenueZeigen(ereignis->globalPos());
     }
 };
 
@@ -95,21 +93,24 @@ TUebersichtTabelle::TUebersichtTabelle(QWidget *eltern) : QTableView(eltern), m_
     }
     connect(m_fest, &QAbstractItemView::activated, this, &QAbstractItemView::activated);
 
-    const auto menueZeigen = [this](QWidget *bei, const QPoint &stelle) {
-        const std::unique_ptr<QMenu> menue(Spaltenmenue());
-        menue->exec(bei->mapToGlobal(stelle));
-    };
-    connect(horizontalHeader(), &QWidget::customContextMenuRequested, this,
-            [=](const QPoint &p) { menueZeigen(horizontalHeader(), p); });
-    connect(m_fest->horizontalHeader(), &QWidget::customContextMenuRequested, this,
-            [=](const QPoint &p) { menueZeigen(m_fest->horizontalHeader(), p); });
+    // (a header gives the point in its viewport's coordinates)
+    for (QHeaderView *kopf : {horizontalHeader(), m_fest->horizontalHeader()})
+        connect(kopf, &QWidget::customContextMenuRequested, this,
+                [this, kopf](const QPoint &p) { SpaltenmenueZeigen(kopf->viewport()->mapToGlobal(p)); });
 }
 
 void TUebersichtTabelle::contextMenuEvent(QContextMenuEvent *ereignis)
 {
     // the menu of columns also from the keyboard (the menu key, Shift+F10)
-    const std::unique_ptr<QMenu> menue(Spaltenmenue());
-    menue->exec(ereignis->globalPos());
+    SpaltenmenueZeigen(ereignis->globalPos());
+}
+
+void TUebersichtTabelle::SpaltenmenueZeigen(const QPoint &global)
+{
+    // (the menu goes with the table, should the window close meanwhile)
+    const QPointer<QMenu> menue = Spaltenmenue();
+    menue->exec(global);
+    delete menue;
 }
 
 void TUebersichtTabelle::setModel(QAbstractItemModel *modell)
@@ -186,7 +187,7 @@ void TUebersichtTabelle::scrollTo(const QModelIndex &index, ScrollHint hinweis)
 {
     const int waagrecht = horizontalScrollBar()->value();
     QTableView::scrollTo(index, hinweis);
-    if (!index.isValid())
+    if (!index.isValid() || isColumnHidden(index.column()))
         return;
     if (index.column() == SpalteDatei) {
         // the file names are always in view

@@ -32,6 +32,8 @@ public:
     // delete: one checkable item per column that may be hidden, in the order
     // on screen, then "Standard wiederherstellen".
     QMenu *Spaltenmenue();
+    // Shows that menu at a point of the screen.
+    void SpaltenmenueZeigen(const QPoint &global);
 
 protected:
     void contextMenuEvent(QContextMenuEvent *ereignis) override;
