@@ -2,6 +2,7 @@
 
 #include "app/dateiablage.h"
 #include "app/einstellungen.h"
+#include "app/meldungsfilter.h"
 #include "app/zugaenglichkeit.h"
 #include "reference/hinweise.h"
 #include "reference/information.h"
@@ -39,6 +40,7 @@ std::unique_ptr<TForm1> FensterErzeugen()
     // The menu stays inside the window, as designed; this also spares the start
     // the search for a global menu bar of the desktop.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    MeldungsfilterEinrichten();
     ZugaenglichkeitEinrichten();
     ventoris::ProgrammNamenSetzen();
     QtDeutschLaden();

@@ -124,7 +124,8 @@ void TForm1::menueAufbauen()
         a->setObjectName(name);
         return a;
     };
-    Programm1 = menuBar()->addMenu("Datei");
+    // Alt with the underlined letter opens a menu, as on every German desktop
+    Programm1 = menuBar()->addMenu("&Datei");
     Programm1->setObjectName("Programm1");
     Neu1 = eintrag(Programm1, "Neu1", "Neu");
     ffnen1 = eintrag(Programm1, "ffnen1", QString::fromUtf8("Öffnen"));
@@ -139,7 +140,7 @@ void TForm1::menueAufbauen()
     PdfSpeichern1 = eintrag(Programm1, "PdfSpeichern1", QString::fromUtf8("Ergebnis als PDF speichern …"));
     Beenden1 = eintrag(Programm1, "Beenden1", "Beenden");
 
-    berlassungsbedingungen1 = menuBar()->addMenu("?");
+    berlassungsbedingungen1 = menuBar()->addMenu("&?");
     berlassungsbedingungen1->setObjectName("berlassungsbedingungen1");
     Logoeinbindung1 = eintrag(berlassungsbedingungen1, "Logoeinbindung1", "Logoeinbindung");
     InformationenzurDIN194661 =

@@ -16,13 +16,6 @@ namespace ventoris {
 
 namespace {
 
-bool endetAufLkz(const char *name)
-{
-    const size_t n = std::strlen(name);
-    return n > 4 && name[n - 4] == '.' && (name[n - 3] | 0x20) == 'l' && (name[n - 2] | 0x20) == 'k' &&
-           (name[n - 1] | 0x20) == 'z';
-}
-
 // The whole number that starts at 'i', as a text without leading zeros; 'i'
 // moves past it.
 QStringView ziffernfolge(const QString &s, qsizetype &i)
@@ -36,6 +29,13 @@ QStringView ziffernfolge(const QString &s, qsizetype &i)
 }
 
 } // namespace
+
+bool ProjektdateiName(const char *name)
+{
+    const size_t n = std::strlen(name);
+    return n > 4 && name[n - 4] == '.' && (name[n - 3] | 0x20) == 'l' && (name[n - 2] | 0x20) == 'k' &&
+           (name[n - 1] | 0x20) == 'z';
+}
 
 bool DateinameVor(const QString &a, const QString &b)
 {
@@ -61,6 +61,11 @@ bool DateinameVor(const QString &a, const QString &b)
     return a < b;
 }
 
+bool DateiVor(const TDateiEintrag &a, const TDateiEintrag &b)
+{
+    return a.name != b.name ? DateinameVor(a.name, b.name) : a.pfad < b.pfad;
+}
+
 QVector<TDateiEintrag> ProjektdateienListen(const QString &ordner, QString *fehler)
 {
     return ProjektdateienListen(QFile::encodeName(ordner), fehler);
@@ -81,15 +86,13 @@ QVector<TDateiEintrag> ProjektdateienListen(const QByteArray &ordner, QString *f
     if (!basis.endsWith('/'))
         basis += '/';
     while (const dirent *e = ::readdir(verzeichnis)) {
-        if (!endetAufLkz(e->d_name))
+        if (!ProjektdateiName(e->d_name))
             continue;
         const QByteArray name(e->d_name);
         eintraege.append({basis + name, QFile::decodeName(name)});
     }
     ::closedir(verzeichnis);
-    std::sort(eintraege.begin(), eintraege.end(), [](const TDateiEintrag &a, const TDateiEintrag &b) {
-        return a.name != b.name ? DateinameVor(a.name, b.name) : a.pfad < b.pfad;
-    });
+    std::sort(eintraege.begin(), eintraege.end(), DateiVor);
     return eintraege;
 }
 

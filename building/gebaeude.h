@@ -32,6 +32,11 @@ QVector<TDateiEintrag> ProjektdateienListen(const QByteArray &ordner, QString *f
 // File-name order: case-insensitive, runs of digits by their value
 // ("Wohnung 2" before "Wohnung 10").
 bool DateinameVor(const QString &a, const QString &b);
+// The order of the listed files: by name, and names that decode alike (from
+// bytes that are not UTF-8) by their bytes.
+bool DateiVor(const TDateiEintrag &a, const TDateiEintrag &b);
+// Whether a file name ends in ".lkz", in any case.
+bool ProjektdateiName(const char *name);
 
 // Progress of a reading, shared with the thread that shows it.
 struct TLeseFortschritt {

@@ -1,6 +1,5 @@
 #include "overview/gebaeudeuebersicht.h"
 
-#include "overview/gebaeudemodell.h"
 #include "overview/ordnerwaechter.h"
 #include "reference/einpassung.h"
 
@@ -13,7 +12,7 @@
 #include <QProgressBar>
 #include <QPrinter>
 #include <QPushButton>
-#include <QTableView>
+#include <QShortcut>
 #include <QThread>
 #include <QVBoxLayout>
 
@@ -51,22 +50,22 @@ TGebaeudeuebersicht::TGebaeudeuebersicht(const QString &ordner, QWidget *eltern)
     Suche->setPlaceholderText(QStringLiteral("Zeilen filtern …"));
     Suche->setClearButtonEnabled(true);
     Suche->setAccessibleName(QStringLiteral("Filter"));
-    connect(Suche, &QLineEdit::textChanged, Filter, &QSortFilterProxyModel::setFilterFixedString);
+    connect(Suche, &QLineEdit::textChanged, this, [this](const QString &text) {
+        Filter->setFilterFixedString(text);
+        angezeigtZaehlen();
+    });
+    auto *suchen = new QShortcut(QKeySequence::Find, this);
+    connect(suchen, &QShortcut::activated, this, [this] {
+        Suche->setFocus(Qt::ShortcutFocusReason);
+        Suche->selectAll();
+    });
 
-    Tabelle = new QTableView(this);
+    Tabelle = new TUebersichtTabelle(this);
     Tabelle->setObjectName(QStringLiteral("Tabelle"));
     Tabelle->setAccessibleName(QStringLiteral("Nutzungseinheiten"));
     Tabelle->setModel(Filter);
     Tabelle->setSortingEnabled(true);
     Tabelle->sortByColumn(-1, Qt::AscendingOrder);
-    Tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Tabelle->setWordWrap(false);
-    // headers in two lines, so that the figures' columns stay narrow
-    Tabelle->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
-    Tabelle->horizontalHeader()->setMinimumHeight(2 * Tabelle->fontMetrics().height() + 8);
-    Tabelle->verticalHeader()->hide();
-    Tabelle->verticalHeader()->setDefaultSectionSize(Tabelle->fontMetrics().height() + 6);
     connect(Tabelle, &QTableView::activated, this, &TGebaeudeuebersicht::zeileGewaehlt);
 
     Fortschritt = new QProgressBar(this);
@@ -74,23 +73,29 @@ TGebaeudeuebersicht::TGebaeudeuebersicht(const QString &ordner, QWidget *eltern)
     Fortschritt->setFormat(QStringLiteral("%v von %m Dateien gelesen"));
     Abbrechen = knopf("Abbrechen", QStringLiteral("Abbrechen"), this);
     connect(Abbrechen, &QPushButton::clicked, this, [this] {
+        // what has been read is shown; the next change reads the folder anew
         if (m_fortschritt)
             m_fortschritt->abbrechen = true;
+        m_nochmal = false;
+        m_aenderung.stop();
     });
     Status = new QLabel(this);
     Status->setObjectName(QStringLiteral("Status"));
 
-    Drucken = knopf("Drucken", QStringLiteral("Drucken …"), this);
-    Seitenansicht = knopf("Seitenansicht", QStringLiteral("Seitenansicht …"), this);
-    PdfSpeichern = knopf("PdfSpeichern", QStringLiteral("Als PDF speichern …"), this);
-    CsvSpeichern = knopf("CsvSpeichern", QStringLiteral("Als CSV speichern …"), this);
+    // Alt with the underlined letter presses a button; Alt+F goes to the filter
+    Drucken = knopf("Drucken", QStringLiteral("&Drucken …"), this);
+    Seitenansicht = knopf("Seitenansicht", QStringLiteral("&Seitenansicht …"), this);
+    PdfSpeichern = knopf("PdfSpeichern", QStringLiteral("Als &PDF speichern …"), this);
+    CsvSpeichern = knopf("CsvSpeichern", QStringLiteral("Als &CSV speichern …"), this);
     connect(Drucken, &QPushButton::clicked, this, &TGebaeudeuebersicht::drucken);
     connect(Seitenansicht, &QPushButton::clicked, this, &TGebaeudeuebersicht::seitenansicht);
     connect(PdfSpeichern, &QPushButton::clicked, this, &TGebaeudeuebersicht::pdfSpeichern);
     connect(CsvSpeichern, &QPushButton::clicked, this, &TGebaeudeuebersicht::csvSpeichern);
 
     auto *oben = new QHBoxLayout;
-    oben->addWidget(new QLabel(QStringLiteral("Filter:"), this));
+    auto *filterText = new QLabel(QStringLiteral("&Filter:"), this);
+    filterText->setBuddy(Suche);
+    oben->addWidget(filterText);
     oben->addWidget(Suche, 1);
     auto *unten = new QHBoxLayout;
     unten->addWidget(Status, 1);
@@ -111,7 +116,20 @@ TGebaeudeuebersicht::TGebaeudeuebersicht(const QString &ordner, QWidget *eltern)
     m_aenderung.setInterval(250);
     connect(&m_aenderung, &QTimer::timeout, this, &TGebaeudeuebersicht::lesen);
     auto *waechter = new TOrdnerWaechter(ordner, this);
-    connect(waechter, &TOrdnerWaechter::Geaendert, &m_aenderung, qOverload<>(&QTimer::start));
+    connect(waechter, &TOrdnerWaechter::Geaendert, this, [this] {
+        // A reading under way may have listed the folder before the change;
+        // one that the user stops ends as it is.
+        if (m_leser && m_fortschritt->abbrechen && !m_nochmal)
+            return;
+        if (m_leser)
+            m_nochmal = true;
+        m_aenderung.start();
+    });
+    // the row of a renamed file follows it at once, selection and all
+    connect(waechter, &TOrdnerWaechter::Umbenannt, this, [this](const QByteArray &alt, const QByteArray &neu) {
+        Modell->Umbenennen({alt, neu});
+        angezeigtZaehlen();
+    });
 
     m_fortschrittsUhr.setInterval(50);
     connect(&m_fortschrittsUhr, &QTimer::timeout, this, &TGebaeudeuebersicht::fortschrittZeigen);
@@ -160,8 +178,10 @@ void TGebaeudeuebersicht::gelesen(const std::shared_ptr<TGebaeude> &ergebnis)
     Fortschritt->hide();
     Abbrechen->hide();
     if (m_nochmal) {
+        // the next reading follows at once, or when the changes have settled
         m_nochmal = false;
-        lesen();
+        if (!m_aenderung.isActive())
+            lesen();
         return;
     }
     const bool erstes = Modell->Gebaeude().ordner.isEmpty();
@@ -175,14 +195,29 @@ void TGebaeudeuebersicht::gelesen(const std::shared_ptr<TGebaeude> &ergebnis)
             Tabelle->setColumnWidth(k, std::min(Tabelle->columnWidth(k), IstZahlenspalte(k) ? ziffern : 260));
     }
     if (!ergebnis->fehler.isEmpty())
-        Status->setText(ergebnis->fehler);
+        m_lesestand = ergebnis->fehler;
     else if (ergebnis->abgebrochen)
-        Status->setText(QStringLiteral("Lesen abgebrochen: %1 von %2 Dateien gelesen.")
-                            .arg(ergebnis->einheiten.size())
-                            .arg(m_fortschritt->gesamt.load()));
+        m_lesestand = QStringLiteral("Lesen abgebrochen: %1 von %2 Dateien gelesen.")
+                          .arg(ergebnis->einheiten.size())
+                          .arg(m_fortschritt->gesamt.load());
     else
-        Status->setText(QStringLiteral("%1 Dateien gelesen.").arg(ergebnis->einheiten.size()));
+        m_lesestand = QStringLiteral("%1 Dateien gelesen.").arg(ergebnis->einheiten.size());
+    angezeigtZaehlen();
     emit Gelesen();
+}
+
+void TGebaeudeuebersicht::angezeigtZaehlen()
+{
+    // The engine's own total over the rows on screen; over all of them that
+    // is the one the reading brought.
+    const qsizetype angezeigt = Filter->rowCount() - 1, alle = Gebaeude().einheiten.size();
+    Modell->SummeSetzen(angezeigt == alle ? Gebaeude().summe : SummeBilden(Filter->AngezeigteEinheiten()));
+    QString status = m_lesestand;
+    if (!Suche->text().isEmpty() && Gebaeude().fehler.isEmpty()) {
+        const QString zahl = QStringLiteral("%1 von %2 Nutzungseinheiten angezeigt").arg(angezeigt).arg(alle);
+        status = Gebaeude().abgebrochen ? status + QLatin1Char(' ') + zahl : zahl;
+    }
+    Status->setText(status);
 }
 
 void TGebaeudeuebersicht::fortschrittZeigen()

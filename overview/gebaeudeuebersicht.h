@@ -1,6 +1,8 @@
 #pragma once
 
 #include "building/gebaeude.h"
+#include "overview/gebaeudemodell.h"
+#include "overview/uebersichttabelle.h"
 #include "report/blatt.h"
 
 #include <QImage>
@@ -15,13 +17,9 @@ class QLineEdit;
 class QPrinter;
 class QProgressBar;
 class QPushButton;
-class QTableView;
 class QThread;
 
 namespace ventoris {
-
-class TGebaeudeFilter;
-class TGebaeudeModell;
 
 // The building overview: every unit of one folder in a table that follows the
 // folder by itself. It reads the folder on a thread of its own, so the window
@@ -43,7 +41,7 @@ public:
 
     TGebaeudeModell *Modell = nullptr;
     TGebaeudeFilter *Filter = nullptr;
-    QTableView *Tabelle = nullptr;
+    TUebersichtTabelle *Tabelle = nullptr;
     QLineEdit *Suche = nullptr;
     QProgressBar *Fortschritt = nullptr;
     QPushButton *Abbrechen = nullptr;
@@ -62,11 +60,14 @@ private:
     void gelesen(const std::shared_ptr<TGebaeude> &ergebnis);
     void fortschrittZeigen();
     void zeileGewaehlt(const QModelIndex &index);
+    // the total and the status line for the rows that the filter shows
+    void angezeigtZaehlen();
     void drucken();
     void seitenansicht();
     void pdfSpeichern();
     void csvSpeichern();
-    // what prints, previews and PDFs show: all units in file-name order
+    // what prints, previews and PDFs show: the rows on screen, in their order,
+    // under their total, with the filter named
     TBlatt blatt() const;
     QPrinter &drucker();
     // a file in the building's folder, for the save dialogs to propose
@@ -75,7 +76,8 @@ private:
     QString m_ordner;
     QThread *m_leser = nullptr;
     std::shared_ptr<TLeseFortschritt> m_fortschritt;
-    bool m_nochmal = false;
+    bool m_nochmal = false; // the reading under way is stale
+    QString m_lesestand;    // what the status line says of the last reading
     QTimer m_fortschrittsUhr;
     QTimer m_aenderung;
     std::unique_ptr<QPrinter> m_drucker;

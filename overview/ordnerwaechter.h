@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QHash>
 #include <QObject>
 #include <QString>
 
@@ -12,7 +14,8 @@ namespace ventoris {
 // or written in place. One watch on the folder serves any number of files
 // (Linux inotify reports writes to the files inside a watched folder; Qt's
 // folder watch does not), so watching a folder of 10,000 units costs nothing.
-// Where inotify is not at hand, Qt's folder watch serves, without the writes.
+// Where inotify is not at hand, Qt's folder watch serves, without the writes
+// and without telling renames.
 class TOrdnerWaechter : public QObject
 {
     Q_OBJECT
@@ -22,10 +25,16 @@ public:
 
 signals:
     void Geaendert();
+    // A project file renamed within the folder (both names end in ".lkz"),
+    // as paths in the file system's own bytes; told before Geaendert.
+    void Umbenannt(const QByteArray &alt, const QByteArray &neu);
 
 private:
     void lesen();
 
+    QByteArray m_basis; // the folder's path with a closing "/"
+    // names moved away, by the cookie that pairs them with their new name
+    QHash<uint32_t, QByteArray> m_weg;
     int m_fd = -1;
     QSocketNotifier *m_melder = nullptr;
     QFileSystemWatcher *m_ersatz = nullptr;

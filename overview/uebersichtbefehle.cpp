@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -48,8 +49,9 @@ namespace ventoris {
 
 TBlatt TGebaeudeuebersicht::blatt() const
 {
-    return UebersichtblattAufbauen(QDir::toNativeSeparators(m_ordner), Gebaeude().einheiten, Gebaeude().summe,
-                                   LogoQuelle ? LogoQuelle() : QImage(), QDate::currentDate());
+    return UebersichtblattAufbauen(QDir::toNativeSeparators(m_ordner), Filter->AngezeigteEinheiten(),
+                                   Modell->AngezeigteSumme(), LogoQuelle ? LogoQuelle() : QImage(),
+                                   QDate::currentDate(), Suche->text());
 }
 
 QPrinter &TGebaeudeuebersicht::drucker()

@@ -66,7 +66,7 @@ struct TReihe {
     }
 };
 
-TReihe reiheSetzen(const TUebersichtTabelle &tabelle, const TEinheit &e, bool summe)
+TReihe reiheSetzen(const TDruckTabelle &tabelle, const TEinheit &e, bool summe)
 {
     TReihe r;
     r.marke = !summe && Markiert(e);
@@ -105,7 +105,7 @@ TReihe reiheSetzen(const TUebersichtTabelle &tabelle, const TEinheit &e, bool su
     return r;
 }
 
-void reiheZeichnen(TSetzer &s, const TUebersichtTabelle &tabelle, const TReihe &r, int seite, int oben)
+void reiheZeichnen(TSetzer &s, const TDruckTabelle &tabelle, const TReihe &r, int seite, int oben)
 {
     for (qsizetype k = 0; k < r.zellen.size(); ++k) {
         const TGesetzteSpalte &spalte = tabelle.spalten[k];
@@ -119,7 +119,7 @@ void reiheZeichnen(TSetzer &s, const TUebersichtTabelle &tabelle, const TReihe &
 }
 
 // The head row: each short head, its unit beneath; figures' heads flush right.
-TReihe kopfSetzen(const TUebersichtTabelle &tabelle)
+TReihe kopfSetzen(const TDruckTabelle &tabelle)
 {
     TReihe r;
     r.zeile = tabelle.zeile;
@@ -144,7 +144,7 @@ class TSeitenkopf
 {
 public:
     TSeitenkopf(const QString &ordner, const QDate &datum, const QString &filter, const TEinheit &summe,
-                const TUebersichtTabelle &tabelle)
+                const TDruckTabelle &tabelle)
     {
         m_ordner = QStringLiteral("Ordner: ") + ordner;
         m_stand = QStringLiteral("Stand: ") + datum.toString(QStringLiteral("dd.MM.yyyy"));
@@ -200,7 +200,7 @@ private:
 
 // The legend in the footer: the mark, then the short heads in full; lines
 // break between entries.
-QStringList legendeSetzen(const TUebersichtTabelle &tabelle)
+QStringList legendeSetzen(const TDruckTabelle &tabelle)
 {
     QStringList eintraege{QStringLiteral("Lüftungstechnische Maßnahme erforderlich")};
     eintraege << tabelle.Legende();
@@ -223,7 +223,7 @@ TBlatt UebersichtblattAufbauen(const QString &ordner, const QVector<TEinheit> &e
 {
     TBlatt blatt;
     TSetzer s(blatt);
-    const TUebersichtTabelle tabelle(einheiten, summe, Innen);
+    const TDruckTabelle tabelle(einheiten, summe, Innen);
     const TSeitenkopf seitenkopf(ordner, datum, filter, summe, tabelle);
     const QStringList legende = legendeSetzen(tabelle);
     const int legendeOben = FussOben - int(legende.size() - 1) * FussZeile;

@@ -84,7 +84,7 @@ struct TBedarf {
 };
 
 // What a column needs for its head and its cells in the table's fonts.
-TBedarf spaltenBedarf(const TUebersichtTabelle &t, const TGesetzteSpalte &s, const QVector<TEinheit> &einheiten,
+TBedarf spaltenBedarf(const TDruckTabelle &t, const TGesetzteSpalte &s, const QVector<TEinheit> &einheiten,
                       const TEinheit &summe)
 {
     const TDruckspalte &d = *s.art;
@@ -143,7 +143,7 @@ bool Markiert(const TEinheit &e)
     return e.massnahme == TMassnahme::Erforderlich;
 }
 
-TUebersichtTabelle::TUebersichtTabelle(const QVector<TEinheit> &einheiten, const TEinheit &summe, int breite)
+TDruckTabelle::TDruckTabelle(const QVector<TEinheit> &einheiten, const TEinheit &summe, int breite)
 {
     for (const TEinheit &e : einheiten)
         for (int k : {SpalteErgebnis1, SpalteErgebnis2, SpalteErgebnis3})
@@ -174,7 +174,7 @@ TUebersichtTabelle::TUebersichtTabelle(const QVector<TEinheit> &einheiten, const
     auslegen(einheiten, summe, breite);
 }
 
-void TUebersichtTabelle::auslegen(const QVector<TEinheit> &einheiten, const TEinheit &summe, int breite)
+void TDruckTabelle::auslegen(const QVector<TEinheit> &einheiten, const TEinheit &summe, int breite)
 {
     QVector<TBedarf> bedarf;
     qreal mindest = 0, zeilen = 0, natur = 0, kuerzbar = 0;
@@ -229,7 +229,7 @@ void TUebersichtTabelle::auslegen(const QVector<TEinheit> &einheiten, const TEin
     }
 }
 
-QString TUebersichtTabelle::Text(const TEinheit &e, const TGesetzteSpalte &s, bool summe) const
+QString TDruckTabelle::Text(const TEinheit &e, const TGesetzteSpalte &s, bool summe) const
 {
     switch (s.art->feld) {
     case FeldUrteil: {
@@ -247,7 +247,7 @@ QString TUebersichtTabelle::Text(const TEinheit &e, const TGesetzteSpalte &s, bo
     }
 }
 
-QString TUebersichtTabelle::saetzeText(const TEinheit &e) const
+QString TDruckTabelle::saetzeText(const TEinheit &e) const
 {
     QStringList nummern;
     for (int k : {SpalteErgebnis1, SpalteErgebnis2, SpalteErgebnis3})
@@ -258,7 +258,7 @@ QString TUebersichtTabelle::saetzeText(const TEinheit &e) const
     return nummern.join(QStringLiteral("\u00A0·\u00A0"));
 }
 
-QStringList TUebersichtTabelle::Legende() const
+QStringList TDruckTabelle::Legende() const
 {
     QStringList eintraege;
     for (const TGesetzteSpalte &s : spalten)

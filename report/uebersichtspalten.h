@@ -48,10 +48,10 @@ constexpr int MarkeBreite = 20, MarkeAbstand = 12;
 
 // The table of one printing: the columns that differ between the units,
 // sized to their texts across 'breite', and the texts that every unit shares.
-class TUebersichtTabelle
+class TDruckTabelle
 {
 public:
-    TUebersichtTabelle(const QVector<TEinheit> &einheiten, const TEinheit &summe, int breite);
+    TDruckTabelle(const QVector<TEinheit> &einheiten, const TEinheit &summe, int breite);
 
     QVector<TGesetzteSpalte> spalten;
     // the table's fonts, the pitch of its lines and its cells' margin in

@@ -106,8 +106,9 @@ void TestHauptfenster::menue()
         QVERIFY2(a, name);
         QCOMPARE(a->text(), QString::fromUtf8(text));
     }
-    QCOMPARE(f->findChild<QMenu *>("Programm1")->title(), QStringLiteral("Datei"));
-    QCOMPARE(f->findChild<QMenu *>("berlassungsbedingungen1")->title(), QStringLiteral("?"));
+    // the titles as shown, without the ampersand that marks the Alt key's letter
+    QCOMPARE(f->findChild<QMenu *>("Programm1")->title().remove('&'), QStringLiteral("Datei"));
+    QCOMPARE(f->findChild<QMenu *>("berlassungsbedingungen1")->title().remove('&'), QStringLiteral("?"));
     QVERIFY(f->menuBar()->actions().contains(f->Startseite2));
 }
 

@@ -110,8 +110,9 @@ void TestGebaeudeuebersicht::sortierenUndFiltern()
     QVERIFY(massnahme.data(Qt::BackgroundRole).value<QColor>().isValid());
     QCOMPARE(massnahme.data(Qt::AccessibleTextRole).toString(), QStringLiteral("erforderlich"));
 
+    // the total counts the rows that the filter shows
     QTest::keyClicks(u->Suche, "oST");
-    QCOMPARE(spalte(*u, SpalteObjekt), QStringList({"Ost", "3 Nutzungseinheiten"}));
+    QCOMPARE(spalte(*u, SpalteObjekt), QStringList({"Ost", "1 Nutzungseinheit"}));
     u->Suche->clear();
     QCOMPARE(u->Filter->rowCount(), 4);
 }
