@@ -37,27 +37,30 @@ constexpr TDruckspalte Druckspalten[] = {
     {FeldUrteil, "Maßnahme", "", 450, A::Links, Zeile, Ganz, ""},
     {FeldSaetze, "Sätze", "", 250, A::Links, Zeile, Ganz, "Sätze Nummern der Ergebnissätze am Ende der Tabelle"},
     {FeldBilanz, "Bilanz", "", 420, A::Links, Zeile, Ganz,
-     "Bilanz System, zu deckender Volumenstrom, ALD zu bestellen, Summe Abluft (m³/h)"},
+     "Bilanz System · ALD zu bestellen, zu deckender Volumenstrom · Summe Abluft (Abl., m³/h)"},
     {SpalteHinweis, "Hinweis", "", 500, A::Links, Kopf, Kuerzbar, ""},
 };
 
-// The balance's three figures and the system in a few words, in three lines.
+// The balance in two lines: the system in a word and the ALDs to order,
+// then the flow to supply and the exhaust rooms' sum.
 QString bilanzText(const TEinheit &e)
 {
+    const QString punkt = QStringLiteral("\u00A0·\u00A0");
     QString system = e.text[SpalteSystem];
     system = system.mid(system.indexOf(QLatin1Char(':')) + 1).trimmed();
-    QStringList zahlen;
-    if (!e.text[SpalteZuDecken].isEmpty())
-        zahlen << e.text[SpalteZuDecken] + QStringLiteral("\u00A0m³/h");
-    if (!e.text[SpalteAldAnzahl].isEmpty())
-        zahlen << e.text[SpalteAldAnzahl] + QStringLiteral("\u00A0ALD");
-    QStringList zeilen;
+    QStringList oben, unten;
     if (!system.isEmpty())
-        zeilen << system;
-    if (!zahlen.isEmpty())
-        zeilen << zahlen.join(QStringLiteral("\u00A0·\u00A0"));
+        oben << system;
+    if (!e.text[SpalteAldAnzahl].isEmpty())
+        oben << e.text[SpalteAldAnzahl] + QStringLiteral("\u00A0ALD");
+    if (!e.text[SpalteZuDecken].isEmpty())
+        unten << e.text[SpalteZuDecken] + QStringLiteral("\u00A0m³/h");
     if (!e.text[SpalteAbluftSumme].isEmpty())
-        zeilen << QStringLiteral("Abluft\u00A0") + e.text[SpalteAbluftSumme];
+        unten << QStringLiteral("Abl.\u00A0") + e.text[SpalteAbluftSumme];
+    QStringList zeilen;
+    for (const QStringList &teile : {oben, unten})
+        if (!teile.isEmpty())
+            zeilen << teile.join(punkt);
     return zeilen.join(QLatin1Char('\n'));
 }
 

@@ -17,6 +17,7 @@
 #include "report/logofenster.h"
 
 #include <QApplication>
+#include <QScrollBar>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -103,6 +104,14 @@ int main(int argc, char *argv[])
         datei.open(QIODevice::WriteOnly);
         datei.write(satz.Bytes());
     }
+    // the balance of the measure beside three of them
+    for (int i : {2, 4, 6}) {
+        QFile bilanz(haus.filePath(QStringLiteral("Wohnung_%1.massnahme").arg(i)));
+        bilanz.open(QIODevice::WriteOnly);
+        bilanz.write(R"({"format": "ventoris-massnahme", "version": 1, "system": "ventilatorgestützt: Abluft",
+                         "ald": {"volumenstrom": 15}, "abluftraeume": [{"raum": "Küche", "art": "Küche",
+                         "volumenstrom": 45}, {"raum": "Bad", "art": "Bad", "volumenstrom": 45}]})");
+    }
     QFile kaputt(haus.filePath(QStringLiteral("Wohnung_8.lkz")));
     kaputt.open(QIODevice::WriteOnly);
     kaputt.write(QByteArray(812, 'x'));
@@ -118,5 +127,9 @@ int main(int argc, char *argv[])
         uebersicht->Tabelle->setColumnHidden(k, true);
     QApplication::processEvents();
     uebersicht->grab().save(ordner + "/gebaeudeuebersicht.png");
+    // scrolled to its last columns, the balance of the measures
+    uebersicht->Tabelle->horizontalScrollBar()->setValue(uebersicht->Tabelle->horizontalScrollBar()->maximum());
+    QApplication::processEvents();
+    uebersicht->grab().save(ordner + "/gebaeudeuebersicht-bilanz.png");
     return 0;
 }
