@@ -44,10 +44,12 @@ void markieren(QWidget *feld, bool falsch)
     feld->setAccessibleDescription(falsch ? QStringLiteral("ungültige Eingabe") : QString());
 }
 
-QLabel *ergebnis(const char *name, QWidget *eltern)
+// A result, named for screen readers by what it shows.
+QLabel *ergebnis(const char *name, const QString &bedeutung, QWidget *eltern)
 {
     auto *l = new QLabel(eltern);
     l->setObjectName(QLatin1String(name));
+    l->setAccessibleName(bedeutung);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return l;
 }
@@ -104,23 +106,23 @@ void TMassnahmeForm::aufbauen()
     SystemWahl = new QComboBox(this);
     SystemWahl->setObjectName(QStringLiteral("SystemWahl"));
     SystemWahl->addItems(massnahme::Systeme());
-    Stufe = ergebnis("Stufe", this);
-    StufeWert = ergebnis("StufeWert", this);
-    InfiltrationBerechnet = ergebnis("InfiltrationBerechnet", this);
+    Stufe = ergebnis("Stufe", QStringLiteral("Auslegungsstufe"), this);
+    StufeWert = ergebnis("StufeWert", QStringLiteral("Auslegungsstufe in m³/h"), this);
+    InfiltrationBerechnet = ergebnis("InfiltrationBerechnet", QStringLiteral("berechnete Infiltration in m³/h"), this);
     Infiltration = new QLineEdit(this);
     Infiltration->setObjectName(QStringLiteral("Infiltration"));
-    ZuDecken = ergebnis("ZuDecken", this);
+    ZuDecken = ergebnis("ZuDecken", QStringLiteral("Zu deckender Volumenstrom in m³/h"), this);
     AldVolumenstrom = new QLineEdit(this);
     AldVolumenstrom->setObjectName(QStringLiteral("AldVolumenstrom"));
     AldVolumenstrom->setPlaceholderText(QStringLiteral("aus dem Datenblatt des Produkts"));
     Druckdifferenz = new QLineEdit(this);
     Druckdifferenz->setObjectName(QStringLiteral("Druckdifferenz"));
-    DruckQuelle = ergebnis("DruckQuelle", this);
-    AldJeSeite = ergebnis("AldJeSeite", this);
-    AldAnzahl = ergebnis("AldAnzahl", this);
-    AbluftSumme = ergebnis("AbluftSumme", this);
-    Nennlueftung = ergebnis("Nennlueftung", this);
-    DateiHinweis = ergebnis("DateiHinweis", this);
+    DruckQuelle = ergebnis("DruckQuelle", QStringLiteral("Herkunft der Druckdifferenz"), this);
+    AldJeSeite = ergebnis("AldJeSeite", QStringLiteral("ALD je Fassadenseite"), this);
+    AldAnzahl = ergebnis("AldAnzahl", QStringLiteral("Anzahl ALD (zu bestellen)"), this);
+    AbluftSumme = ergebnis("AbluftSumme", QStringLiteral("Summe Abluft in m³/h"), this);
+    Nennlueftung = ergebnis("Nennlueftung", QStringLiteral("Nennlüftung in m³/h"), this);
+    DateiHinweis = ergebnis("DateiHinweis", QStringLiteral("Hinweis zur Maßnahmendatei"), this);
     DateiHinweis->setWordWrap(true);
 
     auto *bilanz = new QGroupBox(QStringLiteral("Bilanz"), this);
