@@ -4,6 +4,7 @@
 #include "building/formularabbild.h"
 #include "building/gebaeudecsv.h"
 #include "project/dauerhaftschreiben.h"
+#include "project/massnahmedatei.h"
 #include "project/projektdatei.h"
 #include "project/rohnamen.h"
 #include "reference/adressen.h"
@@ -11,6 +12,7 @@
 #include "report/ergebnisblatt.h"
 #include "report/ergebnispdf.h"
 #include "report/logofenster.h"
+#include "report/massnahmenblatt.h"
 #include "report/uebersichtblatt.h"
 
 #include <QApplication>
@@ -166,6 +168,31 @@ private:
     QVector<Blatt> m_blaetter;
 };
 
+// The Maßnahmenblatt beside the result sheet 'pdf' ("u.pdf" gives
+// "u-massnahme.pdf"), where the unit has a balance beside it. Returns false
+// when something could not be read or written; the line says what.
+bool massnahmenblatt(const QByteArray &datei, const TBlattDaten &daten, const QByteArray &pdf)
+{
+    const QByteArray sidecar = MassnahmePfad(datei);
+    const TMassnahmeGelesen gelesen = MassnahmeLesen(sidecar);
+    if (!gelesen.hinweis.isEmpty()) {
+        fehlerZeile(sidecar, gelesen.hinweis + QStringLiteral("; kein Maßnahmenblatt geschrieben."));
+        return false;
+    }
+    if (!gelesen.eingaben)
+        return true;
+    const TMassnahmeBilanz bilanz = MassnahmeBilanzieren(
+        *gelesen.eingaben, {daten.Label27, daten.Label38, daten.Label39, daten.Label28, daten.ComboBox2});
+    const QByteArray ziel = pdf.left(pdf.size() - 4) + "-massnahme.pdf";
+    const TBlatt blatt = MassnahmenblattAufbauen(daten, *gelesen.eingaben, bilanz,
+                                                 MassnahmeEinheitName(QFile::decodeName(datei), daten.Edit2));
+    if (const auto fehler = BlattPdfSchreiben(blatt, ziel, QPageLayout::Portrait, QStringLiteral("Maßnahmenblatt"))) {
+        fehlerZeile(ziel, fehler->meldung());
+        return false;
+    }
+    return true;
+}
+
 // The file's name without its last extension, as QFileInfo::completeBaseName.
 QByteArray ohneEndung(const QByteArray &name)
 {
@@ -202,8 +229,9 @@ int ergebnisblaetter(const TAufruf &aufruf)
         const QByteArray basis = ohneEndung(NameVon(datei));
         const QByteArray pdf = namen.frei(ordner, basis);
         std::optional<DateiFehler> fehler;
+        const TBlattDaten daten = blattDaten(*gelesen.satz, logo, uebersicht);
         try {
-            fehler = ErgebnisPdfSchreiben(ErgebnisblattAufbauen(blattDaten(*gelesen.satz, logo, uebersicht)), pdf);
+            fehler = ErgebnisPdfSchreiben(ErgebnisblattAufbauen(daten), pdf);
         } catch (const std::bad_alloc &) {
             fehler = DateiFehler::ausErrno(ENOMEM);
         }
@@ -221,6 +249,10 @@ int ergebnisblaetter(const TAufruf &aufruf)
                                    RohnameFuerMeldung(*frueher) + "“.");
         }
         namen.merken(pdf, datei);
+        if (!massnahmenblatt(datei, daten, pdf)) {
+            fortschritt.platzMachen();
+            status = 1;
+        }
     }
     return status;
 }

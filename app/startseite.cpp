@@ -133,6 +133,7 @@ void TForm1::menueAufbauen()
     Zuletzt = new TZuletztGeoeffnet(*this, Speichern1);
     ZuletztGeoeffnet1 = Zuletzt->Menue();
     Gebaeudeuebersicht1 = eintrag(Programm1, "Gebaeudeuebersicht1", QString::fromUtf8("Gebäudeübersicht …"));
+    Massnahme1 = eintrag(Programm1, "Massnahme1", QString::fromUtf8("Lüftungstechnische Maßnahme …"));
     Druckereinstellung1 = eintrag(Programm1, "Druckereinstellung1", "Druckereinstellung");
     Drucken1 = eintrag(Programm1, "Drucken1", "Ergebnis drucken");
     Seitenansicht1 = eintrag(Programm1, "Seitenansicht1", QString::fromUtf8("Seitenansicht …"));

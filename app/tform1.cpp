@@ -5,6 +5,7 @@
 #include "assessment/auswahltexte.h"
 #include "assessment/urteil.h"
 #include "assessment/zahlen.h"
+#include "project/massnahmestand.h"
 #include "reference/adressen.h"
 #include "reference/einpassung.h"
 
@@ -51,6 +52,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     reaktionenVerbinden();
     verweiseVerbinden();
     druckVerbinden();
+    massnahmeVerbinden();
 }
 
 TForm1::~TForm1() = default;
@@ -100,24 +102,6 @@ void TForm1::tabulatorfolgeSetzen()
         setTabOrder(folge[i], folge[i + 1]);
 }
 
-TEingaben TForm1::Eingaben() const
-{
-    TEingaben e;
-    e.Edit6 = Edit6->text();
-    e.Edit8 = Edit8->text();
-    e.Edit10 = Edit10->text();
-    e.Edit11 = Edit11->text();
-    e.ComboBox1 = ComboBox1->currentText();
-    e.ComboBox2 = ComboBox2->currentText();
-    e.ComboBox5 = ComboBox5->currentText();
-    e.ComboBox6 = ComboBox6->currentText();
-    e.ComboBox7 = ComboBox7->currentText();
-    e.ComboBox8 = ComboBox8->currentText();
-    for (int i = 0; i < 4; ++i)
-        e.Anforderungen.Haken[i] = CheckListBox1->Checked(i);
-    return e;
-}
-
 // ---------------------------------------------------------------- routines
 
 void TForm1::ProjektZuruecksetzen()
@@ -138,6 +122,7 @@ void TForm1::ProjektZuruecksetzen()
     Panel11->show();
     for (QLabel *l : {Label31, Label49, Label63})
         l->hide();
+    MassnahmeStand->Zuruecksetzen();
 }
 
 void TForm1::Neuberechnung()
@@ -173,6 +158,7 @@ void TForm1::Neuberechnung()
 
     for (QLineEdit *feld : {Edit6, Edit8, Edit10})
         TextSetzen(feld, KommaStattPunkt(feld->text()));
+    emit Neuberechnet();
 }
 
 // --------------------------------------------------------------- reactions

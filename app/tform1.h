@@ -20,6 +20,8 @@ class TAuswahlfeld;
 namespace ventoris {
 struct TBlattDaten;
 class TGebaeudeuebersicht;
+class TMassnahmeForm;
+class TMassnahmeStand;
 }
 class TBild;
 class TErgebnisfeld;
@@ -87,6 +89,8 @@ public:
     // "Gebäudeübersicht …": asks for a folder and opens its overview.
     void Gebaeudeuebersicht1Click();
     ventoris::TGebaeudeuebersicht *GebaeudeuebersichtOeffnen(const QString &ordner);
+    // "Lüftungstechnische Maßnahme …": the balance of the measure for this unit.
+    void Massnahme1Click();
     void Druckereinstellung1Click();
     void Drucken1Click();
     void Seitenansicht1Click();
@@ -115,6 +119,9 @@ public:
     TForm5 *Form5 = nullptr;
     TForm6 *Form6 = nullptr;
     THinweiseForm *HinweiseForm = nullptr;
+    // The unit's balance of the measure, and its window once it was opened.
+    ventoris::TMassnahmeStand *MassnahmeStand = nullptr;
+    ventoris::TMassnahmeForm *MassnahmeForm = nullptr;
 
     // The snapshot of the inputs that the calculation reads.
     ventoris::TEingaben Eingaben() const;
@@ -157,9 +164,14 @@ public:
     // "Zuletzt geöffnet" below "Öffnen", and the list it shows
     QMenu *ZuletztGeoeffnet1;
     TZuletztGeoeffnet *Zuletzt;
-    QAction *Neu1, *ffnen1, *Speichern1, *Gebaeudeuebersicht1, *Druckereinstellung1, *Drucken1, *Seitenansicht1, *PdfSpeichern1, *Beenden1;
+    QAction *Neu1, *ffnen1, *Speichern1, *Gebaeudeuebersicht1, *Massnahme1, *Druckereinstellung1, *Drucken1,
+        *Seitenansicht1, *PdfSpeichern1, *Beenden1;
     QAction *Logoeinbindung1, *InformationenzurDIN194661, *Info1, *Kontakt1,
         *berlassungsbedingungen3, *Startseite2;
+
+signals:
+    // A recalculation has written its results.
+    void Neuberechnet();
 
 protected:
     bool focusNextPrevChild(bool next) override;
@@ -183,6 +195,7 @@ private:
     void verweiseVerbinden();
     void projektTitelSetzen();
     void druckVerbinden();
+    void massnahmeVerbinden();
     void tabulatorfolgeSetzen();
 
     void eingabegruppenZeigen(bool an);

@@ -1,6 +1,7 @@
 #include "building/einheit.h"
 
 #include "assessment/urteilstexte.h"
+#include "building/einheitmassnahme.h"
 #include "building/formularabbild.h"
 #include "project/projektdatei.h"
 
@@ -94,6 +95,10 @@ const QStringList &SpaltenKoepfe()
         QStringLiteral("Ergebnis 2"),
         QStringLiteral("Ergebnis 3"),
         QStringLiteral("Hinweis"),
+        QStringLiteral("System"),
+        QStringLiteral("Zu deckender Volumenstrom in m³/h"),
+        QStringLiteral("Anzahl ALD"),
+        QStringLiteral("Summe Abluft in m³/h"),
     };
     return koepfe;
 }
@@ -101,7 +106,8 @@ const QStringList &SpaltenKoepfe()
 bool IstZahlenspalte(int spalte)
 {
     return (spalte >= SpalteFlaeche && spalte <= SpalteDruckexponent) ||
-           (spalte >= SpalteFeuchteschutz && spalte <= SpalteInfiltration);
+           (spalte >= SpalteFeuchteschutz && spalte <= SpalteInfiltration) ||
+           (spalte >= SpalteZuDecken && spalte <= SpalteAbluftSumme);
 }
 
 QString MassnahmeText(TMassnahme m)
@@ -193,6 +199,7 @@ TEinheit EinheitLesen(const QByteArray &lokalerPfad, const QString &name)
             break;
         }
     }
+    MassnahmeSpaltenFuellen(e, f, hinweise);
     e.text[SpalteHinweis] = hinweise.join(QStringLiteral("; "));
     return e;
 }

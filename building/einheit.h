@@ -38,6 +38,11 @@ enum TSpalte : int {
     SpalteErgebnis2,
     SpalteErgebnis3,
     SpalteHinweis,
+    // the balance of the measure, from the unit's sidecar file
+    SpalteSystem,
+    SpalteZuDecken,
+    SpalteAldAnzahl,
+    SpalteAbluftSumme,
     SpaltenAnzahl
 };
 

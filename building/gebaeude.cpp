@@ -1,5 +1,7 @@
 #include "building/gebaeude.h"
 
+#include "building/einheitmassnahme.h"
+
 #include "assessment/zahlen.h"
 
 #include <QFile>
@@ -118,6 +120,7 @@ TEinheit SummeBilden(const QVector<TEinheit> &einheiten)
         if (std::isfinite(summe[k]))
             s.text[size_t(summiert[k])] = MitEinerNachkommastelle(summe[k]);
     s.text[SpalteMassnahme] = QStringLiteral("%1 von %2 erforderlich").arg(erforderlich).arg(gelesen);
+    MassnahmeSummeBilden(s, einheiten);
     return s;
 }
 

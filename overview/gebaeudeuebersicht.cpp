@@ -32,6 +32,17 @@ QPushButton *knopf(const char *name, const QString &text, QWidget *eltern)
     return k;
 }
 
+// The narrowest width at which a header fits its two lines.
+int zweizeilig(const QString &kopf, const QFontMetrics &masse)
+{
+    const QStringList woerter = kopf.split(QLatin1Char(' '));
+    int breite = masse.horizontalAdvance(kopf);
+    for (qsizetype i = 1; i < woerter.size(); ++i)
+        breite = std::min(breite, std::max(masse.horizontalAdvance(woerter.mid(0, i).join(QLatin1Char(' '))),
+                                           masse.horizontalAdvance(woerter.mid(i).join(QLatin1Char(' ')))));
+    return breite;
+}
+
 } // namespace
 
 TGebaeudeuebersicht::TGebaeudeuebersicht(const QString &ordner, QWidget *eltern)
@@ -191,8 +202,12 @@ void TGebaeudeuebersicht::gelesen(const std::shared_ptr<TGebaeude> &ergebnis)
         Tabelle->horizontalHeader()->setResizeContentsPrecision(200);
         Tabelle->resizeColumnsToContents();
         const int ziffern = Tabelle->fontMetrics().horizontalAdvance(QStringLiteral("Intensivlüftung")) + 12;
-        for (int k = 0; k < SpaltenAnzahl; ++k)
-            Tabelle->setColumnWidth(k, std::min(Tabelle->columnWidth(k), IstZahlenspalte(k) ? ziffern : 260));
+        for (int k = 0; k < SpaltenAnzahl; ++k) {
+            const int hoechstens =
+                IstZahlenspalte(k) ? std::max(ziffern, zweizeilig(SpaltenKoepfe()[k], Tabelle->fontMetrics()) + 12)
+                                   : 260;
+            Tabelle->setColumnWidth(k, std::min(Tabelle->columnWidth(k), hoechstens));
+        }
     }
     if (!ergebnis->fehler.isEmpty())
         m_lesestand = ergebnis->fehler;

@@ -5,8 +5,10 @@
 
 #include "project/dateifehler.h"
 #include "project/formularsatz.h"
+#include "project/massnahmestand.h"
 #include "project/projektdatei.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -78,6 +80,7 @@ void TForm1::ProjektOeffnen(const QByteArray &lokalerPfad)
     }
     AktuellesProjekt = pfad;
     SatzInFormular(*gelesen.satz, *this);
+    MassnahmeStand->Laden(lokalerPfad);
     if (gelesen.satz->layout != SatzLayout::TProjektSatz)
         alteVersionWarnen(this);
     projektTitelSetzen();
@@ -110,4 +113,7 @@ void TForm1::Speichern1Click()
     AktuellesProjekt = GespeicherteDatei;
     projektTitelSetzen();
     Zuletzt->Merken(AktuellesProjekt);
+    // the balance of the measure beside the unit
+    if (const auto fehler = MassnahmeStand->Speichern(GespeicherteDatei))
+        AllgemeinerFehlerbericht(this, *fehler);
 }

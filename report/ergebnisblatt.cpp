@@ -43,10 +43,10 @@ QString JaNein(bool ja)
     return ja ? QStringLiteral("ja") : QStringLiteral("nein");
 }
 
-void Objektdaten(TSeite1 &s, const TBlattDaten &d, const QString &datum)
+void Objektdaten(TSeite1 &s, const TBlattDaten &d, const QString &datum,
+                 const QString &titel = QStringLiteral("Bewertung lüftungstechnischer Maßnahmen nach DIN 1946-6 Kap. 4.2"))
 {
-    s.text(700, LinksSpalte, TSchrift::Titel,
-           QStringLiteral("Bewertung lüftungstechnischer Maßnahmen nach DIN 1946-6 Kap. 4.2"));
+    s.text(700, LinksSpalte, TSchrift::Titel, titel);
     s.abschnitt(800, LinksSpalte, QStringLiteral("Objektdaten:"));
     s.zeile(850, LinksSpalte, QStringLiteral("Objektbezeichnung: "));
     s.zeile(850, LinksWert, d.Edit2);
@@ -152,6 +152,15 @@ void Din18017Block(TSeite1 &s)
     s.abschnitt(1800, LinksSpalte, QStringLiteral("ohne Außenfenster, mit Ventilatoren"));
 }
 
+void Unterschrift(TSeite1 &s, const TBlattDaten &d, const QString &datum)
+{
+    s.zeile(2750, LinksSpalte, QStringLiteral("Datum: ") + datum);
+    s.zeile(2750, RechtsSpalte, QStringLiteral("Unterschrift:__________________________________"));
+    s.text(2800, LinksSpalte, TSchrift::Fusszeile,
+           QLatin1String(Produktname) + QStringLiteral(" Lüftungskonzept ") + QLatin1String(VerlagName)
+               + QLatin1Char(' ') + QLatin1String(VerlagWebadresse) + QLatin1Char(' ') + d.Label30);
+}
+
 void Schlussteil(TSeite1 &s, const TBlattDaten &d, const QString &datum)
 {
     s.abschnitt(2200, LinksSpalte, QStringLiteral("Zusätzliche Anforderungen an Schall, Hygiene, Effizienz:"));
@@ -171,11 +180,7 @@ void Schlussteil(TSeite1 &s, const TBlattDaten &d, const QString &datum)
     s.zeile(2550, LinksSpalte, d.Label49);
     s.zeile(2600, LinksSpalte, d.Label63);
 
-    s.zeile(2750, LinksSpalte, QStringLiteral("Datum: ") + datum);
-    s.zeile(2750, RechtsSpalte, QStringLiteral("Unterschrift:__________________________________"));
-    s.text(2800, LinksSpalte, TSchrift::Fusszeile,
-           QLatin1String(Produktname) + QStringLiteral(" Lüftungskonzept ") + QLatin1String(VerlagName)
-               + QLatin1Char(' ') + QLatin1String(VerlagWebadresse) + QLatin1Char(' ') + d.Label30);
+    Unterschrift(s, d, datum);
 }
 
 } // namespace
@@ -206,12 +211,25 @@ bool IstFett(TSchrift schrift)
            schrift == TSchrift::EngFett;
 }
 
+QString Druckdatum(const TBlattDaten &daten)
+{
+    const QDate tag = daten.Druckdatum.isValid() ? daten.Druckdatum : QDate::currentDate();
+    return tag.toString(QStringLiteral("dd.MM.yy"));
+}
+
+void BlattKopfUndFuss(TBlatt &blatt, const TBlattDaten &daten, const QString &titel)
+{
+    blatt.bilder.append({1, 150, 150, 1650, 450, daten.Logo});
+    TSeite1 s(blatt);
+    Objektdaten(s, daten, Druckdatum(daten), titel);
+    Unterschrift(s, daten, Druckdatum(daten));
+}
+
 TBlatt ErgebnisblattAufbauen(const TBlattDaten &daten)
 {
     TBlatt blatt;
     blatt.seiten = 2;
-    const QDate tag = daten.Druckdatum.isValid() ? daten.Druckdatum : QDate::currentDate();
-    const QString datum = tag.toString(QStringLiteral("dd.MM.yy"));
+    const QString datum = Druckdatum(daten);
 
     blatt.bilder.append({1, 150, 150, 1650, 450, daten.Logo});
 

@@ -10,4 +10,11 @@ namespace ventoris {
 // page 2 the overview of ventilation systems. Computes nothing.
 TBlatt ErgebnisblattAufbauen(const TBlattDaten &daten);
 
+// The date of printing as the sheets show it ("dd.mm.yy").
+QString Druckdatum(const TBlattDaten &daten);
+// The result sheet's head and foot on page 1 of another sheet: the logo, the
+// title, the object and editor data, the date and signature line and the
+// footer. The space between 135 mm and 270 mm is the other sheet's own.
+void BlattKopfUndFuss(TBlatt &blatt, const TBlattDaten &daten, const QString &titel);
+
 } // namespace ventoris

@@ -36,8 +36,33 @@ constexpr TDruckspalte Druckspalten[] = {
     {SpalteInfiltration, "Inf.", "m³/h", 250, A::Komma, Zeile, Ganz, "Inf. Infiltration"},
     {FeldUrteil, "Maßnahme", "", 450, A::Links, Zeile, Ganz, ""},
     {FeldSaetze, "Sätze", "", 250, A::Links, Zeile, Ganz, "Sätze Nummern der Ergebnissätze am Ende der Tabelle"},
+    {FeldBilanz, "Bilanz", "", 420, A::Links, Zeile, Ganz,
+     "Bilanz System · ALD zu bestellen, zu deckender Volumenstrom · Summe Abluft (Abl., m³/h)"},
     {SpalteHinweis, "Hinweis", "", 500, A::Links, Kopf, Kuerzbar, ""},
 };
+
+// The balance in two lines: the system in a word and the ALDs to order,
+// then the flow to supply and the exhaust rooms' sum.
+QString bilanzText(const TEinheit &e)
+{
+    const QString punkt = QStringLiteral("\u00A0·\u00A0");
+    QString system = e.text[SpalteSystem];
+    system = system.mid(system.indexOf(QLatin1Char(':')) + 1).trimmed();
+    QStringList oben, unten;
+    if (!system.isEmpty())
+        oben << system;
+    if (!e.text[SpalteAldAnzahl].isEmpty())
+        oben << e.text[SpalteAldAnzahl] + QStringLiteral("\u00A0ALD");
+    if (!e.text[SpalteZuDecken].isEmpty())
+        unten << e.text[SpalteZuDecken] + QStringLiteral("\u00A0m³/h");
+    if (!e.text[SpalteAbluftSumme].isEmpty())
+        unten << QStringLiteral("Abl.\u00A0") + e.text[SpalteAbluftSumme];
+    QStringList zeilen;
+    for (const QStringList &teile : {oben, unten})
+        if (!teile.isEmpty())
+            zeilen << teile.join(punkt);
+    return zeilen.join(QLatin1Char('\n'));
+}
 
 QString utf8(const char *text)
 {
@@ -218,6 +243,8 @@ QString TDruckTabelle::Text(const TEinheit &e, const TGesetzteSpalte &s, bool su
     }
     case FeldSaetze:
         return summe ? QString() : saetzeText(e);
+    case FeldBilanz:
+        return bilanzText(e);
     default:
         return e.text[size_t(s.art->feld)];
     }

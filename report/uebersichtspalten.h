@@ -16,6 +16,7 @@ namespace ventoris {
 enum : int {
     FeldUrteil = SpaltenAnzahl, // the measure in words and, beneath, why
     FeldSaetze,                 // numbers of the verdict sentences listed after the table
+    FeldBilanz,                 // the balance of the measure: system, flow to supply, ALDs, exhaust
 };
 
 // Texts start at the box's left edge; figures stand on their decimal comma.

@@ -142,6 +142,39 @@ private slots:
         QCOMPARE(csv, datei.readAll());
         QVERIFY(csv.count("\r\n") == 4);
     }
+
+    // Beside the sheet of a unit with a balance: its Maßnahmenblatt. The unit
+    // shows its stored NL of 125,0 m³/h; less 25 credited, 100,0 m³/h come
+    // through 4 ALDs of 30 m³/h.
+    void massnahmenblatt()
+    {
+        QDir(m_dir.path()).mkpath(QStringLiteral("Bilanz"));
+        schreiben(pfad("Bilanz/NE 4.lkz"), altSatz(0));
+        schreiben(pfad("Bilanz/NE 4.massnahme"),
+                  R"({"format": "ventoris-massnahme", "version": 1, "system": "ventilatorgestützt: Abluft",
+                      "angerechneteInfiltration": 25, "ald": {"volumenstrom": 30},
+                      "abluftraeume": [{"raum": "Bad OG", "art": "Bad", "volumenstrom": 45}]})");
+        schreiben(pfad("Bilanz/NE 5.lkz"), altSatz(0));
+        schreiben(pfad("Bilanz/NE 5.massnahme"), "{");
+        QByteArray fehler;
+        QCOMPARE(ausfuehren({"--pdf", "Bilanz/NE 4.lkz", "Bilanz/NE 5.lkz"}, nullptr, &fehler), 1);
+        QCOMPARE(QString::fromUtf8(fehler),
+                 QStringLiteral("ventoris: Bilanz/NE 5.massnahme: Maßnahmendatei beschädigt; kein Maßnahmenblatt "
+                                "geschrieben.\n"));
+        QVERIFY(QFile::exists(pfad("Bilanz/NE 5.pdf")) && !QFile::exists(pfad("Bilanz/NE 5-massnahme.pdf")));
+        if (!poppler::Vorhanden())
+            QSKIP("poppler-utils fehlen");
+        const QString blatt = pfad("Bilanz/NE 4-massnahme.pdf");
+        QCOMPARE(poppler::Info(blatt, "Pages"), QStringLiteral("1"));
+        const QString text = QString::fromUtf8(poppler::Ausfuehren("pdftotext", {"-layout", blatt, "-"})).simplified();
+        for (const char *erwartet :
+             {"Maßnahmenblatt", "Haus Birke", "System: ventilatorgestützt: Abluft", "Nennlüftung (NL) 125,0 m³/h",
+              "25 m³/h (geändert; berechnet: 121,2 m³/h)", "8 Pa * (Annahme aus Herstellerunterlagen)",
+              "Zu deckender Volumenstrom: 100,0 m³/h", "Anzahl ALD (zu bestellen): 4", "Bad OG Bad 45 Vorgabe DIN 1946-6",
+              "Bilanz der lüftungstechnischen Maßnahme – keine vollständige Auslegung nach DIN 1946-6.",
+              "Annahmen sind gekennzeichnet."})
+            QVERIFY2(text.contains(QString::fromUtf8(erwartet)), erwartet);
+    }
 };
 
 QTEST_MAIN(TestStapelbetrieb)

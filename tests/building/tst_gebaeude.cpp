@@ -139,12 +139,24 @@ void TestGebaeude::hinweisNurBeiVeraltetemErgebnis()
 // Two new buildings: 100 m² gives FL 37,5 RL 87,5 NL 125,0 IL 162,5 and an
 // infiltration of 0,1^(2/3) * 0,5 * 100 * 2,5 * 1,5 = 40,4 m³/h, enough for
 // moisture protection; 50 m² gives 22,5 52,5 75,0 97,5 and 20,2, too little.
+// Their measures: exhaust fans for NL 125,0 less 40 credited = 85,0 m³/h, by
+// ALDs of 30 m³/h 3 of them; cross ventilation for FL 22,5 less 20,2 = 2,3
+// m³/h, by ALDs of 1 m³/h 3 on each facade, 6 to order.
 void TestGebaeude::summeUndCsv()
 {
     QTemporaryDir ordner;
     QDir(ordner.path()).mkdir(QStringLiteral("unter.lkz"));
     schreiben(ordner.filePath(QStringLiteral("NE 10.lkz")), neubau("50", "Wohnung; \"links\""));
     schreiben(ordner.filePath(QStringLiteral("NE 2.LKZ")), neubau("100", "Wohnung rechts"));
+    schreiben(ordner.filePath(QStringLiteral("NE 10.massnahme")),
+              R"({"format": "ventoris-massnahme", "version": 1, "system": "freie Lüftung: Querlüftung",
+                  "angerechneteInfiltration": null, "ald": {"volumenstrom": 1, "druckdifferenz": null},
+                  "abluftraeume": [{"raum": "Bad", "art": "Bad", "volumenstrom": 45},
+                                   {"raum": "WC", "art": "WC", "volumenstrom": 25}]})");
+    schreiben(ordner.filePath(QStringLiteral("NE 2.massnahme")),
+              R"({"format": "ventoris-massnahme", "version": 1, "system": "ventilatorgestützt: Abluft",
+                  "angerechneteInfiltration": 40, "ald": {"volumenstrom": 30},
+                  "abluftraeume": [{"raum": "Küche", "art": "Küche", "volumenstrom": 45}]})");
     schreiben(ordner.filePath(QStringLiteral("notiz.txt")), "kein Projekt");
 
     const TGebaeude g = GebaeudeLesen(ordner.path());
@@ -153,17 +165,20 @@ void TestGebaeude::summeUndCsv()
         "\xEF\xBB\xBF" "Datei;Objektbezeichnung;Strasse, Nr.;PLZ, Ort;Bearbeitungsdatum;Bearbeiter;Gebäudetyp;"
         "Gebäudelage;Fläche ANE in m²;n50 in 1/h;Druckexponent n;Qualität Wärmeschutz;Feuchteschutz in m³/h;"
         "reduzierte Lüftung in m³/h;Nennlüftung in m³/h;Intensivlüftung in m³/h;Infiltration in m³/h;"
-        "Lüftungstechnische Maßnahme;Ergebnis 1;Ergebnis 2;Ergebnis 3;Hinweis\r\n";
+        "Lüftungstechnische Maßnahme;Ergebnis 1;Ergebnis 2;Ergebnis 3;Hinweis;System;"
+        "Zu deckender Volumenstrom in m³/h;Anzahl ALD;Summe Abluft in m³/h\r\n";
     const QByteArray s2 = urteilstext::S2.toUtf8(), s1 = urteilstext::S1.toUtf8(),
                      s4 = urteilstext::S4.toUtf8(), s5 = urteilstext::S5.toUtf8();
     const QByteArray efh = "EFH als mehrgeschossige Nutzungseinheit;windschwach;";
     const QByteArray csv =
         kopf + "NE 2.LKZ;Wohnung rechts;;;09.12.26;;" + efh +
         "100;1,5;0,667;hoch;37,5;87,5;125,0;162,5;40,4;nicht erforderlich;" + s2 + ";" + s4 + ";" + s5 +
-        ";gespeichertes Ergebnis veraltet\r\n" + "NE 10.lkz;\"Wohnung; \"\"links\"\"\";;;09.12.26;;" + efh +
+        ";gespeichertes Ergebnis veraltet;ventilatorgestützt: Abluft;85,0;3;45,0\r\n" +
+        "NE 10.lkz;\"Wohnung; \"\"links\"\"\";;;09.12.26;;" + efh +
         "50;1,5;0,667;hoch;22,5;52,5;75,0;97,5;20,2;erforderlich;" + s1 + ";" + s4 +
-        ";;gespeichertes Ergebnis veraltet\r\n" + "unter.lkz;;;;;;;;;;;;;;;;;;;;;ein Ordner, keine Projektdatei\r\n" +
-        "Summe;2 Nutzungseinheiten;;;;;;;150,0;;;;60,0;140,0;200,0;260,0;60,6;1 von 2 erforderlich;;;;\r\n";
+        ";;gespeichertes Ergebnis veraltet;freie Lüftung: Querlüftung;2,3;6;70,0\r\n" +
+        "unter.lkz;;;;;;;;;;;;;;;;;;;;;ein Ordner, keine Projektdatei;;;;\r\n" +
+        "Summe;2 Nutzungseinheiten;;;;;;;150,0;;;;60,0;140,0;200,0;260,0;60,6;1 von 2 erforderlich;;;;;;87,3;9;115,0\r\n";
     QCOMPARE(GebaeudeCsv(g), csv);
 }
 
@@ -178,16 +193,16 @@ void TestGebaeude::csvSchuetztTexte()
     e.massnahme = TMassnahme::NichtErforderlich;
     const QStringList texte = {"a.lkz", "-5", "+49 30 1234", "=1+1", "@x", "\tTab", "\rCR", "windstark",
                                "-5", "=1+1", "0,667", "hoch", "37,5", "87,5", "125,0", "162,5", "40,4",
-                               "nicht erforderlich", "", "", "", "-"};
+                               "nicht erforderlich", "", "", "", "-", "=System", "2,3", "6", "70,0"};
     for (int k = 0; k < SpaltenAnzahl; ++k)
         e.text[size_t(k)] = texte[k];
     g.einheiten = {e};
     g.summe = SummeBilden(g.einheiten);
     const QList<QByteArray> zeilen = GebaeudeCsv(g).split('\n');
     QCOMPARE(zeilen.value(1), QByteArray("a.lkz;'-5;'+49 30 1234;'=1+1;'@x;'\tTab;\"'\rCR\";windstark;-5;'=1+1;0,667;hoch;"
-                                         "37,5;87,5;125,0;162,5;40,4;nicht erforderlich;;;;'-\r"));
+                                         "37,5;87,5;125,0;162,5;40,4;nicht erforderlich;;;;'-;'=System;2,3;6;70,0\r"));
     QCOMPARE(zeilen.value(2), QByteArray("Summe;1 Nutzungseinheit;;;;;;;-5,0;;;;37,5;87,5;125,0;162,5;40,4;"
-                                         "0 von 1 erforderlich;;;;\r"));
+                                         "0 von 1 erforderlich;;;;;;2,3;6;70,0\r"));
 }
 
 void TestGebaeude::dateienOhneSatz()

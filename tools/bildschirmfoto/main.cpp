@@ -3,6 +3,7 @@
 // draws it in German. Usage: bildschirmfoto <folder>
 #include "app/start.h"
 #include "app/steuerelemente.h"
+#include "measure/massnahmeform.h"
 #include "overview/gebaeudeuebersicht.h"
 #include "project/projektsatz.h"
 
@@ -12,9 +13,14 @@
 #include "reference/programminfo.h"
 #include "reference/ueberlassung.h"
 #include "reference/wind.h"
+#include "report/ergebnispdf.h"
 #include "report/logofenster.h"
 
 #include <QApplication>
+#include <QScrollBar>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QFileDialog>
 #include <QTimer>
 #include <QLineEdit>
@@ -47,6 +53,22 @@ int main(int argc, char *argv[])
     QTest::keyClicks(fenster->Edit6, "112.5");
     QApplication::processEvents();
     fenster->grab().save(ordner + "/arbeitsansicht.png");
+
+    // the balance of the measure for that case, with its sheet
+    fenster->Massnahme1->trigger();
+    ventoris::TMassnahmeForm *massnahme = fenster->MassnahmeForm;
+    massnahme->SystemWahl->setCurrentText(ventoris::massnahme::Querlueftung);
+    QTest::keyClicks(massnahme->AldVolumenstrom, "12,5");
+    for (const char *art : {"Küche", "Bad", "WC, fensterlos, bedarfsgeführt"}) {
+        massnahme->RaumHinzu->click();
+        const int zeile = massnahme->Raeume->rowCount() - 1;
+        massnahme->Raeume->item(zeile, 0)->setText(QString::fromUtf8(art).section(QLatin1Char(','), 0, 0) + " EG");
+        qobject_cast<QComboBox *>(massnahme->Raeume->cellWidget(zeile, 1))->setCurrentText(QString::fromUtf8(art));
+    }
+    QApplication::processEvents();
+    massnahme->grab().save(ordner + "/massnahme.png");
+    ventoris::BlattPdfSchreiben(massnahme->Blatt(), ordner + "/massnahmenblatt.pdf", QPageLayout::Portrait,
+                                QStringLiteral("Maßnahmenblatt"));
 
     // the secondary windows as they open
     const QList<QWidget *> nebenfenster = {fenster->Form2, fenster->Form3, fenster->Form4,
@@ -82,6 +104,14 @@ int main(int argc, char *argv[])
         datei.open(QIODevice::WriteOnly);
         datei.write(satz.Bytes());
     }
+    // the balance of the measure beside three of them
+    for (int i : {2, 4, 6}) {
+        QFile bilanz(haus.filePath(QStringLiteral("Wohnung_%1.massnahme").arg(i)));
+        bilanz.open(QIODevice::WriteOnly);
+        bilanz.write(R"({"format": "ventoris-massnahme", "version": 1, "system": "ventilatorgestützt: Abluft",
+                         "ald": {"volumenstrom": 15}, "abluftraeume": [{"raum": "Küche", "art": "Küche",
+                         "volumenstrom": 45}, {"raum": "Bad", "art": "Bad", "volumenstrom": 45}]})");
+    }
     QFile kaputt(haus.filePath(QStringLiteral("Wohnung_8.lkz")));
     kaputt.open(QIODevice::WriteOnly);
     kaputt.write(QByteArray(812, 'x'));
@@ -97,5 +127,9 @@ int main(int argc, char *argv[])
         uebersicht->Tabelle->setColumnHidden(k, true);
     QApplication::processEvents();
     uebersicht->grab().save(ordner + "/gebaeudeuebersicht.png");
+    // scrolled to its last columns, the balance of the measures
+    uebersicht->Tabelle->horizontalScrollBar()->setValue(uebersicht->Tabelle->horizontalScrollBar()->maximum());
+    QApplication::processEvents();
+    uebersicht->grab().save(ordner + "/gebaeudeuebersicht-bilanz.png");
     return 0;
 }
