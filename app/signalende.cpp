@@ -28,8 +28,9 @@ void SignaleAbfangen()
         while (sigwait(&menge, &signal) != 0) {
         }
         // the progress line must not stand before the shell's prompt
-        if (::isatty(STDERR_FILENO))
-            static_cast<void>(::write(STDERR_FILENO, "\r\033[K", 4));
+        // (nothing to do if the terminal takes it not)
+        if (::isatty(STDERR_FILENO) && ::write(STDERR_FILENO, "\r\033[K", 4) < 0) {
+        }
         ventoris::SchreibenAbbrechenUndBeenden(128 + signal);
     }).detach();
 }
