@@ -28,7 +28,7 @@ void SignaleAbfangen()
         while (sigwait(&menge, &signal) != 0) {
         }
         // the progress line must not stand before the shell's prompt
-        // (nothing to do if the terminal takes it not)
+        // (where that write fails, only the line stays)
         if (::isatty(STDERR_FILENO) && ::write(STDERR_FILENO, "\r\033[K", 4) < 0) {
         }
         ventoris::SchreibenAbbrechenUndBeenden(128 + signal);
