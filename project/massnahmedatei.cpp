@@ -1,5 +1,6 @@
 #include "project/massnahmedatei.h"
 
+#include "project/dateilesen.h"
 #include "project/dauerhaftschreiben.h"
 
 #include <QFile>
@@ -8,9 +9,6 @@
 #include <QJsonObject>
 
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace ventoris {
 
@@ -41,37 +39,6 @@ std::optional<TMassnahmeEingaben> fehler(QString *hinweis, const QString &text)
     if (hinweis)
         *hinweis = QStringLiteral("Maßnahmendatei ") + text;
     return std::nullopt;
-}
-
-// Reads at most HoechstGroesse + 1 bytes without waiting on a pipe.
-std::optional<QByteArray> lesen(const QByteArray &pfad, int *fehlerNr)
-{
-    const int fd = ::open(pfad.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        *fehlerNr = errno;
-        return std::nullopt;
-    }
-    struct stat info {};
-    QByteArray inhalt;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        *fehlerNr = EISDIR;
-    } else {
-        char puffer[65536];
-        for (;;) {
-            const ssize_t n = ::read(fd, puffer, sizeof puffer);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                *fehlerNr = errno;
-            if (n <= 0 || inhalt.size() > HoechstGroesse)
-                break;
-            inhalt.append(puffer, n);
-        }
-    }
-    ::close(fd);
-    if (*fehlerNr != 0)
-        return std::nullopt;
-    return inhalt;
 }
 
 } // namespace
@@ -145,19 +112,18 @@ std::optional<TMassnahmeEingaben> MassnahmeAusJson(const QByteArray &inhalt, QSt
 TMassnahmeGelesen MassnahmeLesen(const QByteArray &sidecarPfad)
 {
     TMassnahmeGelesen g;
-    int fehlerNr = 0;
-    const std::optional<QByteArray> inhalt = lesen(sidecarPfad, &fehlerNr);
-    if (!inhalt) {
-        g.vorhanden = fehlerNr != ENOENT;
+    const TDateiAnfang datei = DateiAnfangLesen(sidecarPfad, HoechstGroesse + 1);
+    if (datei.fehler != 0) {
+        g.vorhanden = datei.fehler != ENOENT;
         if (g.vorhanden)
-            fehler(&g.hinweis, QStringLiteral("nicht lesbar: ") + DateiFehler::ausErrno(fehlerNr).text());
+            fehler(&g.hinweis, QStringLiteral("nicht lesbar: ") + DateiFehler::ausErrno(datei.fehler).text());
         return g;
     }
     g.vorhanden = true;
-    if (inhalt->size() > HoechstGroesse)
+    if (datei.inhalt.size() > HoechstGroesse)
         fehler(&g.hinweis, QStringLiteral("zu groß"));
     else
-        g.eingaben = MassnahmeAusJson(*inhalt, &g.hinweis);
+        g.eingaben = MassnahmeAusJson(datei.inhalt, &g.hinweis);
     return g;
 }
 
