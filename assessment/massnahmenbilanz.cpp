@@ -48,11 +48,6 @@ namespace {
 const QString Strich = QStringLiteral("–");
 const QString Herstellerannahme = QStringLiteral("Annahme aus Herstellerunterlagen");
 
-QString zahlText(double wert)
-{
-    return MitEinerNachkommastelle(wert);
-}
-
 // A flow from the main window, which shows no figure before its first
 // calculation: its text, or "–".
 QString angezeigt(const QString &text)
@@ -106,8 +101,8 @@ TMassnahmeBilanz MassnahmeBilanzieren(const TMassnahmeEingaben &e, const TMassna
     }
     std::optional<double> zuDecken;
     if (stufe && infiltration)
-        zuDecken = DezimalLesen(zahlText(std::max(0.0, *stufe - *infiltration)));
-    b.zuDecken = zuDecken ? zahlText(*zuDecken) : Strich;
+        zuDecken = DezimalLesen(MitEinerNachkommastelle(std::max(0.0, *stufe - *infiltration)));
+    b.zuDecken = zuDecken ? MitEinerNachkommastelle(*zuDecken) : Strich;
 
     // Outdoor air passages, for every system but the balanced one.
     b.mitAld = !b.systemUnbekannt && e.system != ZuUndAbluft;
@@ -148,7 +143,7 @@ TMassnahmeBilanz MassnahmeBilanzieren(const TMassnahmeEingaben &e, const TMassna
         else
             summeGanz = false;
     }
-    b.abluftSumme = e.abluftraeume.isEmpty() ? QString() : summeGanz ? zahlText(summe) : Strich;
+    b.abluftSumme = e.abluftraeume.isEmpty() ? QString() : summeGanz ? MitEinerNachkommastelle(summe) : Strich;
     return b;
 }
 

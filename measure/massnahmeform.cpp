@@ -330,8 +330,8 @@ void TMassnahmeForm::zeigen()
     Infiltration->setPlaceholderText(b.infiltrationBerechnet == QStringLiteral("–") ? QString()
                                                                                   : b.infiltrationBerechnet);
     ZuDecken->setText(b.zuDecken);
-    for (QWidget *w : {static_cast<QWidget *>(AldVolumenstrom), static_cast<QWidget *>(Druckdifferenz)})
-        w->setEnabled(b.mitAld);
+    AldVolumenstrom->setEnabled(b.mitAld);
+    Druckdifferenz->setEnabled(b.mitAld);
     Druckdifferenz->setPlaceholderText(b.druckdifferenzVorgabe.isEmpty() ? QStringLiteral("bitte angeben")
                                                                          : b.druckdifferenzVorgabe);
     DruckQuelle->setText(b.druckdifferenzVorgabe.isEmpty() || !Druckdifferenz->text().trimmed().isEmpty()

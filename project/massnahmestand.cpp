@@ -25,7 +25,6 @@ void TMassnahmeStand::Aendern(const TMassnahmeEingaben &eingaben)
 {
     m_eingaben = eingaben;
     m_vorhanden = true;
-    emit Geaendert();
 }
 
 std::optional<DateiFehler> TMassnahmeStand::Speichern(const QString &projektPfad)

@@ -40,7 +40,6 @@ public:
 signals:
     // Another unit's balance (or none) stands now.
     void Geladen();
-    void Geaendert();
 
 private:
     TMassnahmeEingaben m_eingaben;
