@@ -49,7 +49,7 @@ private slots:
     void initTestCase()
     {
         QDir d(m_dir.path());
-        for (const char *o : {"kurz", "ordner", "verweis", "leer", "kaputt"})
+        for (const char *o : {"kurz", "ordner", "verweis", "leer", "kaputt", "-x"})
             QVERIFY(d.mkpath(QString::fromLatin1(o)));
         schreiben(pfad("kurz/u.lkz"), QByteArray());
         QVERIFY(d.mkpath(QStringLiteral("ordner/u.lkz")));
@@ -109,6 +109,9 @@ private slots:
         QTest::addColumn<QByteArray>("zeile");
         QTest::newRow("Ordner fehlt") << QStringList{"--uebersicht", "nichtda"}
                                       << QByteArray("ventoris: nichtda: Ordner nicht gefunden\n");
+        // "--" ends the options before a folder that begins with a dash
+        QTest::newRow("-- vor dem Ordner") << QStringList{"--uebersicht", "--", "-x"}
+                                           << QByteArray("ventoris: -x: keine Projektdateien (*.lkz) gefunden\n");
         QTest::newRow("Ausgabe ist Ordner")
             << QStringList{"--uebersicht", "kaputt", "--ausgabe", "leer"}
             << QByteArray("ventoris: leer: Ein Ordner, keine Datei; nichts geschrieben.\n");
