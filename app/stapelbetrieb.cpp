@@ -1,6 +1,7 @@
 #include "app/stapelbetrieb.h"
 
 #include "app/signalende.h"
+#include "app/stapelfortschritt.h"
 #include "building/formularabbild.h"
 #include "building/gebaeudecsv.h"
 #include "project/dauerhaftschreiben.h"
@@ -280,7 +281,9 @@ int gebaeudeuebersicht(const TAufruf &aufruf)
         fehlerZeile(ziel, QStringLiteral("Ein Ordner, keine Datei; nichts geschrieben."));
         return 1;
     }
-    const TGebaeude gebaeude = GebaeudeLesen(ordner);
+    TUebersichtFortschritt fortschritt;
+    const TGebaeude gebaeude = fortschritt.Lesen(ordner);
+    fortschritt.platzMachen();
     if (!gebaeude.fehler.isEmpty()) {
         fehlerZeile(ordner, gebaeude.fehler);
         return 1;
@@ -290,7 +293,9 @@ int gebaeudeuebersicht(const TAufruf &aufruf)
     if (ziel.toLower().endsWith(".pdf")) {
         const TBlatt blatt = UebersichtblattAufbauen(QFile::decodeName(AbsoluterPfad(ordner)), gebaeude.einheiten,
                                                      gebaeude.summe, TForm5().Logo(), QDate::currentDate());
-        fehler = BlattPdfSchreiben(blatt, ziel, QPageLayout::Landscape, QStringLiteral("Gebäudeübersicht"));
+        fehler = BlattPdfSchreiben(blatt, ziel, QPageLayout::Landscape, QStringLiteral("Gebäudeübersicht"),
+                                   fortschritt.Seiten(blatt.seiten));
+        fortschritt.platzMachen();
     } else if (!ziel.isEmpty()) {
         fehler = DauerhaftSchreiben(ziel, GebaeudeCsv(gebaeude));
     } else {

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -61,6 +62,9 @@ private slots:
         while (kaputt.size() < 1140)
             kaputt += muster;
         schreiben(pfad("kaputt/u.lkz"), kaputt.left(1140));
+        QVERIFY(d.mkpath(QStringLiteral("drei")));
+        for (const char *n : {"drei/a.lkz", "drei/b.lkz", "drei/c.lkz"})
+            schreiben(pfad(QString::fromLatin1(n)), QByteArray(1160, '\0'));
     }
 
     void keinBildschirm()
@@ -124,6 +128,34 @@ private slots:
         const Lauf l = ausfuehren(argumente);
         QCOMPARE(l.status, 1);
         QCOMPARE(l.fehler, zeile);
+    }
+
+    // On a terminal (a pseudo-terminal through script(1)) one line counts the
+    // files read, then the pages, and is cleared at the end.
+    void fortschrittAufTerminal()
+    {
+        const QString script = QStandardPaths::findExecutable(QStringLiteral("script"));
+        if (script.isEmpty())
+            QSKIP("script(1) fehlt");
+        QProcess programm;
+        programm.setWorkingDirectory(m_dir.path());
+        programm.start(script, {QStringLiteral("-qec"),
+                                QStringLiteral("'" VENTORIS_PROGRAMM "' --uebersicht drei --ausgabe drei.pdf"),
+                                QStringLiteral("/dev/null")});
+        QVERIFY(programm.waitForFinished(20000));
+        QCOMPARE(programm.exitCode(), 0);
+        const QByteArray terminal = programm.readAllStandardOutput();
+        QVERIFY2(terminal.contains("\r\033[KLesen 3/3"), terminal.constData());
+        // the pages as the written file has them
+        QFile pdf(pfad("drei.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const qsizetype seiten = QString::fromLatin1(pdf.readAll()).count(QRegularExpression("/Type\\s*/Page(?!s)"));
+        QVERIFY(seiten >= 1);
+        for (qsizetype k = 1; k <= seiten; ++k)
+            QVERIFY2(terminal.contains(QStringLiteral("\r\033[KSeite %1/%2").arg(k).arg(seiten).toLatin1()),
+                     terminal.constData());
+        QVERIFY(terminal.endsWith("\r\033[K"));
+        QVERIFY(terminal.indexOf("Lesen 3/3") < terminal.indexOf("Seite 1/"));
     }
 
     void keinSteuerzeichen()
