@@ -25,7 +25,8 @@ const QString Hilfe = QStringLiteral(
     "\n"
     "  DATEI.lkz            öffnet diese Projektdatei beim Start\n"
     "  --pdf                schreibt ohne Fenster für jede Projektdatei das Ergebnisblatt\n"
-    "                       als PDF neben die Datei (gleicher Name, Endung .pdf)\n"
+    "                       als PDF neben die Datei (gleicher Name, Endung .pdf), und wo\n"
+    "                       eine Bilanz NAME.massnahme daneben liegt, NAME-massnahme.pdf\n"
     "  --uebersicht ORDNER  schreibt ohne Fenster die Gebäudeübersicht des Ordners als CSV\n"
     "                       auf die Standardausgabe\n"
     "  --ausgabe ZIEL       mit --pdf: der Ordner für die PDF-Dateien;\n"
@@ -40,8 +41,11 @@ const QString Hilfe = QStringLiteral(
     "  ventoris --uebersicht Haus > Haus.csv\n"
     "  ventoris --uebersicht Haus --ausgabe Haus.pdf\n"
     "\n"
-    "Rückgabewert: 0 alles geschrieben, 1 mindestens eine Datei fehlgeschlagen, 2 falscher Aufruf,\n"
-    "128 + n nach Signal n (130 nach Strg+C, 143 nach SIGTERM).\n");
+    "Ohne Bildschirm öffnet sich kein Fenster; --pdf und --uebersicht brauchen keinen.\n"
+    "\n"
+    "Rückgabewert: 0 alles geschrieben, 1 mindestens eine Datei fehlgeschlagen, keine Projektdatei\n"
+    "im Ordner oder kein Bildschirm für das Fenster, 2 falscher Aufruf, 128 + n nach Signal n\n"
+    "(129 nach SIGHUP, 130 nach Strg+C, 143 nach SIGTERM).\n");
 
 TAufruf ende(int status, const QString &text)
 {
@@ -122,8 +126,21 @@ TAufruf stapelLesen(const QCommandLineParser &parser, const QStringList &dateien
 
 } // namespace
 
-TAufruf AufrufLesen(const QStringList &argumente)
+TAufruf AufrufLesen(const QStringList &gegeben)
 {
+    // "--uebersicht -- -x": the "--" ends the options here too, so the folder
+    // after it is the option's value, whatever it begins with.
+    QStringList argumente = gegeben;
+    for (qsizetype i = 1; i + 2 < argumente.size(); ++i) {
+        if ((argumente[i] == QLatin1String("--uebersicht") || argumente[i] == QLatin1String("-uebersicht")) &&
+            argumente[i + 1] == QLatin1String("--")) {
+            argumente[i] = QLatin1String("--uebersicht=") + argumente[i + 2];
+            argumente.removeAt(i + 2);
+            break;
+        }
+        if (argumente[i] == QLatin1String("--"))
+            break;
+    }
     QCommandLineParser parser;
     // "-version" and "-help" as well, as many programs accept them.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);

@@ -1,3 +1,4 @@
+#include "app/bildschirm.h"
 #include "app/kommandozeile.h"
 #include "app/stapelbetrieb.h"
 #include "app/start.h"
@@ -18,7 +19,11 @@ int main(int argc, char *argv[])
     if (aufruf.stapel != TAufruf::Stapel::Keiner)
         return StapelAusfuehren(aufruf, argc, argv);
 
+    if (!BildschirmGenannt())
+        return OhneBildschirmBeenden();
+    BildschirmwaechterEinrichten();
     QApplication app(argc, argv);
+    BildschirmwaechterEnde();
     // Lets a Wayland desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.tessarix.ventoris"));
     const std::unique_ptr<TForm1> hauptfenster = FensterErzeugen();

@@ -1,9 +1,11 @@
 #include "app/stapelbetrieb.h"
 
 #include "app/signalende.h"
+#include "app/stapelfortschritt.h"
 #include "building/formularabbild.h"
 #include "building/gebaeudecsv.h"
 #include "project/dauerhaftschreiben.h"
+#include "project/lesegrund.h"
 #include "project/massnahmedatei.h"
 #include "project/projektdatei.h"
 #include "project/rohnamen.h"
@@ -32,7 +34,12 @@ void stumm(QtMsgType, const QMessageLogContext &, const QString &) {}
 // "ventoris: <file>: <text>"; the file's name as RohnameFuerMeldung shows it.
 void fehlerZeile(const QByteArray &datei, const QByteArray &text)
 {
-    std::fprintf(stderr, "ventoris: %s: %s\n", RohnameFuerMeldung(datei).constData(), text.constData());
+    // a control byte of a text read from a file must not reach the terminal
+    QByteArray zeile = text;
+    for (qsizetype i = zeile.size() - 1; i >= 0; --i)
+        if (static_cast<unsigned char>(zeile[i]) < 0x20 || zeile[i] == '\x7f')
+            zeile.replace(i, 1, zeile[i] == '\t' ? QByteArray(" ") : QByteArray("\xEF\xBF\xBD"));
+    std::fprintf(stderr, "ventoris: %s: %s\n", RohnameFuerMeldung(datei).constData(), zeile.constData());
 }
 
 void fehlerZeile(const QByteArray &datei, const QString &text)
@@ -216,7 +223,7 @@ int ergebnisblaetter(const TAufruf &aufruf)
         const SatzLeseErgebnis gelesen = SatzLesen(datei);
         if (!gelesen.satz) {
             fortschritt.platzMachen();
-            fehlerZeile(datei, gelesen.fehler.meldung());
+            fehlerZeile(datei, LeseGrund(gelesen, datei));
             status = 1;
             continue;
         }
@@ -264,13 +271,19 @@ int gebaeudeuebersicht(const TAufruf &aufruf)
     const bool vorhanden = ::stat(ordner.constData(), &info) == 0;
     if (!vorhanden || !S_ISDIR(info.st_mode)) {
         fehlerZeile(ordner, vorhanden ? QStringLiteral("Kein Ordner.")
-                                      : DateiFehler::ausCode(FehlerDateiNichtGefunden).meldung());
+                                      : QStringLiteral("Ordner nicht gefunden"));
         return 1;
     }
     const QByteArray &ziel = aufruf.ziel;
     if (!ziel.isEmpty() && !ordnerVorhanden(OrdnerVon(AbsoluterPfad(ziel))))
         return 1;
-    const TGebaeude gebaeude = GebaeudeLesen(ordner);
+    if (!ziel.isEmpty() && ::stat(ziel.constData(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        fehlerZeile(ziel, QStringLiteral("Ein Ordner, keine Datei; nichts geschrieben."));
+        return 1;
+    }
+    TUebersichtFortschritt fortschritt;
+    const TGebaeude gebaeude = fortschritt.Lesen(ordner);
+    fortschritt.platzMachen();
     if (!gebaeude.fehler.isEmpty()) {
         fehlerZeile(ordner, gebaeude.fehler);
         return 1;
@@ -280,7 +293,9 @@ int gebaeudeuebersicht(const TAufruf &aufruf)
     if (ziel.toLower().endsWith(".pdf")) {
         const TBlatt blatt = UebersichtblattAufbauen(QFile::decodeName(AbsoluterPfad(ordner)), gebaeude.einheiten,
                                                      gebaeude.summe, TForm5().Logo(), QDate::currentDate());
-        fehler = BlattPdfSchreiben(blatt, ziel, QPageLayout::Landscape, QStringLiteral("Gebäudeübersicht"));
+        fehler = BlattPdfSchreiben(blatt, ziel, QPageLayout::Landscape, QStringLiteral("Gebäudeübersicht"),
+                                   fortschritt.Seiten(blatt.seiten));
+        fortschritt.platzMachen();
     } else if (!ziel.isEmpty()) {
         fehler = DauerhaftSchreiben(ziel, GebaeudeCsv(gebaeude));
     } else {
@@ -303,6 +318,11 @@ int gebaeudeuebersicht(const TAufruf &aufruf)
             fehlerZeile(einheit.pfad, einheit.text[SpalteHinweis]);
             status = 1;
         }
+    }
+    // a mistyped folder must not look like success
+    if (gebaeude.einheiten.isEmpty()) {
+        fehlerZeile(ordner, QStringLiteral("keine Projektdateien (*.lkz) gefunden"));
+        status = 1;
     }
     return status;
 }

@@ -3,12 +3,12 @@
 #include "assessment/urteilstexte.h"
 #include "building/einheitmassnahme.h"
 #include "building/formularabbild.h"
+#include "building/steuerzeichen.h"
+#include "project/lesegrund.h"
 #include "project/projektdatei.h"
 
 #include <QStringDecoder>
 
-#include <cerrno>
-#include <sys/stat.h>
 
 namespace ventoris {
 
@@ -32,27 +32,14 @@ bool namenGueltig(const QByteArray &lokalerPfad)
     return !utf8.hasError();
 }
 
-// Why a file gave no record, in words a reader of the table understands.
-QString leseGrund(const SatzLeseErgebnis &gelesen, const QByteArray &lokalerPfad)
+// Every text of the row made visible; the note says so.
+void steuerzeichenErsetzen(TEinheit &e, QStringList &hinweise)
 {
-    if (gelesen.fehler == DateiFehler::ausCode(FehlerDateiende))
-        return QStringLiteral("zu kurz (%1 Bytes)").arg(gelesen.groesse);
-    struct stat info {};
-    if (::stat(lokalerPfad.constData(), &info) != 0) {
-        const int fehler = errno;
-        struct stat verweis {};
-        if (fehler == ENOENT && ::lstat(lokalerPfad.constData(), &verweis) == 0 && S_ISLNK(verweis.st_mode))
-            return QStringLiteral("Verknüpfung ohne Ziel");
-        if (fehler == ENOENT)
-            return QStringLiteral("nicht mehr vorhanden");
-    } else if (S_ISDIR(info.st_mode)) {
-        return QStringLiteral("ein Ordner, keine Projektdatei");
-    } else if (!S_ISREG(info.st_mode)) {
-        return QStringLiteral("keine gewöhnliche Datei");
-    }
-    if (gelesen.fehler == DateiFehler::ausCode(FehlerZugriffVerweigert))
-        return QStringLiteral("keine Leseberechtigung");
-    return gelesen.fehler.text();
+    bool ersetzt = false;
+    for (QString &t : e.text)
+        ersetzt = SteuerzeichenErsetzen(t) || ersetzt;
+    if (ersetzt)
+        hinweise << QStringLiteral("Steuerzeichen ersetzt");
 }
 
 TMassnahme massnahme(const TFormularAbbild &f)
@@ -153,7 +140,8 @@ TEinheit EinheitLesen(const QByteArray &lokalerPfad, const QString &name)
 
     const SatzLeseErgebnis gelesen = SatzLesen(lokalerPfad);
     if (!gelesen.satz) {
-        hinweise << leseGrund(gelesen, lokalerPfad);
+        hinweise << LeseGrund(gelesen, lokalerPfad);
+        steuerzeichenErsetzen(e, hinweise);
         e.text[SpalteHinweis] = hinweise.join(QStringLiteral("; "));
         return e;
     }
@@ -200,6 +188,7 @@ TEinheit EinheitLesen(const QByteArray &lokalerPfad, const QString &name)
         }
     }
     MassnahmeSpaltenFuellen(e, f, hinweise);
+    steuerzeichenErsetzen(e, hinweise);
     e.text[SpalteHinweis] = hinweise.join(QStringLiteral("; "));
     return e;
 }

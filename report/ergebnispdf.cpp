@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 
 namespace ventoris {
@@ -27,14 +28,26 @@ std::optional<DateiFehler> BlattPdfSchreiben(const TBlatt &blatt, const QString 
 }
 
 std::optional<DateiFehler> BlattPdfSchreiben(const TBlatt &blatt, const QByteArray &lokalerPfad,
-                                             QPageLayout::Orientation lage, const QString &titel)
+                                             QPageLayout::Orientation lage, const QString &titel,
+                                             const std::function<void(int)> &seite)
 {
     return DauerhaftSchreiben(lokalerPfad, [&](QIODevice &datei) {
         QPdfWriter pdf(&datei);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), lage, QMarginsF(0, 0, 0, 0)));
         pdf.setCreator(QStringLiteral("Ventoris Lüftungskonzept"));
         pdf.setTitle(titel);
-        return BlattZeichnen(blatt, pdf);
+        if (!seite)
+            return BlattZeichnen(blatt, pdf);
+        QPainter maler;
+        if (!maler.begin(&pdf))
+            return false;
+        int nr = 1;
+        seite(nr);
+        const bool ok = BlattZeichnen(blatt, maler, [&] {
+            seite(++nr);
+            return pdf.newPage();
+        });
+        return maler.end() && ok;
     });
 }
 

@@ -6,6 +6,7 @@
 #include <QPageLayout>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace ventoris {
@@ -21,7 +22,9 @@ std::optional<DateiFehler> ErgebnisPdfSchreiben(const TBlatt &blatt, const QByte
 // The same for any document, on A4 pages of the given orientation.
 std::optional<DateiFehler> BlattPdfSchreiben(const TBlatt &blatt, const QString &pfad,
                                              QPageLayout::Orientation lage, const QString &titel);
+// 'seite', where given, hears of every page as it is begun (1, 2, ...).
 std::optional<DateiFehler> BlattPdfSchreiben(const TBlatt &blatt, const QByteArray &lokalerPfad,
-                                             QPageLayout::Orientation lage, const QString &titel);
+                                             QPageLayout::Orientation lage, const QString &titel,
+                                             const std::function<void(int)> &seite = {});
 
 } // namespace ventoris

@@ -62,11 +62,11 @@ private slots:
                                       << QStringList{"Haus Süd/Wohnung 1.pdf", "Haus Süd/Wohnung 2.pdf"};
         QTest::newRow("fehlende und kurze Datei")
             << QStringList{"fehlt.lkz", "--pdf", "kurz.lkz", w1} << 1
-            << "ventoris: fehlt.lkz: Datei nicht gefunden.\n"
-               "ventoris: kurz.lkz: Versuch hinter dem Dateiende zu lesen.\n"
+            << "ventoris: fehlt.lkz: Datei nicht gefunden\n"
+               "ventoris: kurz.lkz: zu kurz (812 Bytes)\n"
             << QStringList{"Haus Süd/Wohnung 1.pdf"};
         QTest::newRow("Ordner statt Datei") << QStringList{"--pdf", "Haus Süd"} << 1
-                                            << "ventoris: Haus Süd: Dateizugriff verweigert.\n" << QStringList{};
+                                            << "ventoris: Haus Süd: ein Ordner, keine Projektdatei\n" << QStringList{};
         QTest::newRow("Ausgabeordner fehlt") << QStringList{"--pdf", "--ausgabe", "nirgends", w1} << 1
                                              << "ventoris: nirgends: Ausgabeordner nicht gefunden; nichts geschrieben.\n"
                                              << QStringList{};

@@ -165,7 +165,7 @@ private slots:
              "ventoris: Kaputt/leer.lkz: zu kurz (0 Bytes)\n"
              "ventoris: Kaputt/weg.lkz: Verknüpfung ohne Ziel\n", {}},
             {"nicht UTF-8", {"--pdf", "\xff\xfe.lkz"}, 0, "", {"\xff\xfe.pdf"}},
-            {"Zeilenumbruch", {"--pdf", "a\nb.lkz"}, 1, "ventoris: a\\nb.lkz: Datei nicht gefunden.\n", {}},
+            {"Zeilenumbruch", {"--pdf", "a\nb.lkz"}, 1, "ventoris: a\\nb.lkz: Datei nicht gefunden\n", {}},
             {"zweimal u.lkz", {"--pdf", "--ausgabe", "blaetter", "hausA/u.lkz", "hausB/u.lkz"}, 0,
              "ventoris: hausB/u.lkz: Blatt als „blaetter/u (2).pdf“ geschrieben, denn „blaetter/u.pdf“ ist "
              "schon das Blatt von „hausA/u.lkz“.\n", {"blaetter/u.pdf", "blaetter/u (2).pdf"}},
